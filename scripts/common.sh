@@ -1,0 +1,33 @@
+# Shared set-up of the run and test scripts: install the Debian packages that are missing,
+# then configure and build. Sourced, not run.
+set -euo pipefail
+
+TINTARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TINTARA_BUILD="${TINTARA_BUILD:-$TINTARA_ROOT/build}"
+
+TINTARA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-webengine-dev libgl-dev
+    libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation)
+
+install_missing_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    local build="$1"
+    shift
+    if [ ! -f "$build/build.ninja" ]; then
+        cmake -S "$TINTARA_ROOT" -B "$build" -G Ninja "$@"
+    fi
+    cmake --build "$build" --parallel "$(nproc)"
+}

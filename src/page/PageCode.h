@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the five hex holders, inserted verbatim into the page texts.
+struct PageColours {
+    QString backC;
+    QString textC;
+    QString linkC;
+    QString vlinkC;
+    QString alinkC;
+};
+
+// Where the sample link of both pages points.
+inline constexpr char SampleLinkUrl[] = "https://www.example.com/";
+
+// The plain HTML page: 11 lines joined by CR LF, no line break after the last.
+QString DefaultHtmlPage(const PageColours& colours);
+
+// The XHTML 1.0 Strict page with its embedded style sheet: 24 lines joined by CR LF.
+QString CssHtmlPage(const PageColours& colours);
+
+// Same texts written into existing strings, reusing their storage (the colour-drag path
+// rebuilds both pages on every mouse move).
+void BuildDefaultHtmlPage(const PageColours& colours, QString& out);
+void BuildCssHtmlPage(const PageColours& colours, QString& out);

@@ -1,0 +1,42 @@
+#pragma once
+
+// The texts of the colour value fields: six-digit hexadecimal colour codes and the numeric
+// texts typed into the hue/saturation/brightness and red/green/blue fields.
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+// Six upper-case hex digits RRGGBB of a packed RGB colour (red in the low byte).
+QString ColorToHex(int32_t colour);
+
+// Left-pads text with "0" to six characters; six or more characters are returned unchanged.
+QString PadHex(const QString& text);
+
+// The packed RGB colour that text describes. Everything up to and including the first "#" is
+// removed from text (the caller's variable). Characters 1-2, 3-4 and 5-6 are red, green and
+// blue, each read as a hexadecimal number: blanks, tabs and line feeds are skipped, either
+// letter case, reading stops at the first non-hex character, no digits give 0.
+int32_t HexToColor(QString& text);
+
+// The value of a numeric field text, read the way the fields have always read numbers:
+// surrounding blanks, optional sign, digits with an optional "." and fraction (digits on at
+// least one side of it), optional exponent (e/E/d/D, optional sign, digits), or the literal
+// forms &H<hex digits> and &O<octal digits> (either case). Empty text, a lone sign, "." and
+// an exponent without digits are not numeric: nullopt.
+std::optional<double> NumericTextValue(QStringView text);
+
+// A numeric value converted to a 32-bit integer, nearest integer with halves to even; values
+// beyond the 32-bit range (and infinities) saturate to INT32_MAX / INT32_MIN.
+int32_t ToInt32HalfEven(double value);
+
+// What a numeric field shows after its text has been checked against [minimum, maximum]:
+// the minimum for a text that is not numeric, the maximum or minimum for a value beyond
+// them, otherwise the text exactly as typed.
+QString ClampFieldText(const QString& text, int maximum, int minimum);
+
+// The integer a field text stands for when the colour is computed from the fields: its value
+// rounded as ToInt32HalfEven, or 0 for a text that is not numeric (pasted text that was never
+// checked by a key release).
+int32_t FieldInteger(QStringView text);

@@ -1,0 +1,37 @@
+#pragma once
+
+// The main window's one file dialog object. Its properties stay set from one dialog to the
+// next, as every file command of the window shares it.
+
+#include <QString>
+
+class Platform;
+class QWidget;
+
+class CommonDialog {
+public:
+    // Flags
+    static constexpr int OverwritePrompt = 2;
+    static constexpr int HideReadOnly = 4;
+
+    CommonDialog(Platform& platform, QWidget* parent) : platform_(platform), parent_(parent) {}
+
+    bool CancelError = false;
+    QString DialogTitle;
+    int Flags = 0;
+    QString InitDir;
+    QString FileName; // after a dialog: the chosen full path
+    QString FileTitle; // after a dialog: the chosen file's name without folder
+    QString Filter;   // "Description|*.ext;"
+
+    // Show the dialog. True when a file was chosen; false when the user cancelled, in which
+    // case FileName and FileTitle are left as they were.
+    bool ShowOpen() { return show(false); }
+    bool ShowSave() { return show(true); }
+
+private:
+    bool show(bool save);
+
+    Platform& platform_;
+    QWidget* parent_;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+// The services of the desktop that the windows use: program folder, screen fonts and width,
+// the file dialog and the message box, on top of the file-system calls. This class is the
+// real, Qt-backed implementation; tests derive from it to answer dialogs and fake failures.
+
+#include "platform/FileSystem.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+struct FileDialogRequest {
+    bool save = false;
+    QString title;
+    QString initDir;
+    QString fileName;
+    QString filter; // "Description|*.ext;" pairs separated by "|"
+    bool overwritePrompt = false;
+};
+
+enum class MessageIcon { None, Warning, Critical };
+
+class Platform : public FileSystem {
+public:
+    // The folder that holds the executable.
+    virtual QString ProgramFolder();
+    // Names of the fonts installed on the screen, in the system's order.
+    virtual QStringList ScreenFonts();
+    // Width of the primary screen in twips (15 twips per pixel).
+    virtual int ScreenWidthTwips();
+    // Shows a file dialog; the chosen full path, or nullopt when the user cancelled.
+    virtual std::optional<QString> ShowFileDialog(QWidget* parent, const FileDialogRequest& request);
+    // A message box with only an OK button.
+    virtual void ShowMessage(QWidget* parent, const QString& text, const QString& caption,
+                             MessageIcon icon);
+};
+
+// "Tintara Files - (*.tnx)|*.tnx;" -> "Tintara Files - (*.tnx) (*.tnx)", the form of Qt's
+// file dialogs.
+QString QtFileDialogFilter(const QString& filter);

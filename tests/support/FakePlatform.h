@@ -1,0 +1,56 @@
+#pragma once
+
+// A platform for tests: a fresh program folder in a temporary directory, a fixed font list
+// and screen width, file dialogs answered from a queue, message boxes recorded instead of
+// shown, and file-system calls that can be made to fail for chosen paths.
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QSet>
+#include <QTemporaryDir>
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    QTemporaryDir dir;
+    QStringList fonts{QStringLiteral("Verdana"), QStringLiteral("arial"),
+                      QStringLiteral("Courier New"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")};
+    int screenWidthTwips = 19200;
+
+    // Answers for the next file dialogs, in order: a path, or nullopt for a cancel.
+    // A dialog with no answer left is cancelled.
+    QList<std::optional<QString>> dialogAnswers;
+    QList<FileDialogRequest> dialogRequests;
+
+    struct Message {
+        QString text;
+        QString caption;
+        MessageIcon icon;
+    };
+    QList<Message> messages;
+
+    // Paths (exact) whose reads, writes, folder creation or removal fail.
+    QSet<QString> failReads, failWrites, failCreateFolder, failDeleteFolder;
+
+    QString ProgramFolder() override { return dir.path(); }
+    QStringList ScreenFonts() override { return fonts; }
+    int ScreenWidthTwips() override { return screenWidthTwips; }
+    std::optional<QString> ShowFileDialog(QWidget* parent,
+                                          const FileDialogRequest& request) override;
+    void ShowMessage(QWidget* parent, const QString& text, const QString& caption,
+                     MessageIcon icon) override;
+
+    bool CreateFolder(const QString& path, QString* error = nullptr) override;
+    bool DeleteFolder(const QString& path, QString* error = nullptr) override;
+    bool ReadFile(const QString& path, QByteArray* content, QString* error = nullptr) override;
+    bool WriteFileAtomic(const QString& path, const QByteArray& content,
+                         QString* error = nullptr) override;
+
+    // Helpers for tests.
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+    void writeFile(const QString& relative, const QByteArray& content) const;
+    QByteArray readFile(const QString& relative) const;
+};
