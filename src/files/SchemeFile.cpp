@@ -1,1 +1,43 @@
-// placeholder
+#include "files/SchemeFile.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kSectionLines[] = {"[Background Color]", "[Text Color]", "[Link Color]",
+                                         "[VLink Color]", "[ALink Color]"};
+
+} // namespace
+
+QByteArray SchemeFileText(const QString& back, const QString& text, const QString& link,
+                          const QString& vlink, const QString& alink) {
+    const QString* values[] = {&back, &text, &link, &vlink, &alink};
+    QByteArray out;
+    for (int i = 0; i < 5; ++i) {
+        out.append(kSectionLines[i]);
+        out.append("\r\n");
+        // Characters beyond Latin-1 have no byte of their own and become "?".
+        out.append(values[i]->toLatin1());
+        out.append("\r\n");
+    }
+    return out;
+}
+
+SchemeLines ReadSchemeLines(const QByteArray& content) {
+    SchemeLines lines;
+    const char* p = content.constData();
+    const char* const end = p + content.size();
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    // One pass over the bytes: each line is found by a single forward search for CR or LF, so
+    // the time grows with the size of the first ten lines, whatever their length.
+    for (int n = 0; n < SchemeLineCount && p < end; ++n) {
+        const char* lineEnd = std::find_if(p, end, isBreak);
+        lines[static_cast<std::size_t>(n)] =
+            QString::fromLatin1(p, static_cast<qsizetype>(lineEnd - p));
+        p = lineEnd;
+        // A line ends with CR LF, a lone CR or a lone LF.
+        if (p < end && *p++ == '\r' && p < end && *p == '\n')
+            ++p;
+    }
+    return lines;
+}
