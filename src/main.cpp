@@ -1,1 +1,19 @@
-int main() { return 0; }
+#include <QApplication>
+
+#include "picker/frmMain.h"
+#include "platform/Platform.h"
+#include "windows/PreviewLoader.h"
+
+int main(int argc, char** argv) {
+    prepareBrowserEnvironment();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tintara"));
+    QApplication::setApplicationVersion(QStringLiteral(TINTARA_VERSION));
+
+    Platform platform;
+    frmMain window(platform);
+    window.show();
+    // The program ends when its last window has closed: an open preview outlives the main
+    // window.
+    return QApplication::exec();
+}

@@ -1,1 +1,60 @@
-// placeholder
+// The two page texts and the code view that shows them under two tabs.
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "page/PageCode.h"
+#include "picker/frmMain.h"
+#include "platform/Platform.h"
+
+void frmMain::BuildPageCode() {
+    // Reused between rebuilds: a colour drag rebuilds both pages on every mouse move.
+    static thread_local QString page;
+    const PageColours colours{backC->text(), textC->text(), linkC->text(), vlinkC->text(),
+                              alinkC->text()};
+    BuildDefaultHtmlPage(colours, page);
+    BodyString->setPageText(page);
+    BuildCssHtmlPage(colours, page);
+    CSSString->setPageText(page);
+}
+
+void frmMain::ViewCode_Click() {
+    setWindowHeightTwips(11130);
+    moveWindowTwips(platform_.ScreenWidthTwips() / 2 - 5212, 0);
+    ViewCode->hide();
+    HideCode->show();
+    TabMain->show();
+    if (TabMain->tabText(TabMain->currentIndex()) == TabMain->tabText(0)) {
+        frmHTMLBody->show();
+        frmCSSBody->hide();
+    }
+    BodyString->setLive(true);
+    CSSString->setLive(true);
+}
+
+void frmMain::HideCode_Click() {
+    setWindowHeightTwips(6620);
+    moveWindowTwips(platform_.ScreenWidthTwips() / 2 - 5212, 0);
+    ViewCode->show();
+    HideCode->hide();
+    TabMain->hide();
+    if (TabMain->tabText(TabMain->currentIndex()) == TabMain->tabText(1)) {
+        frmHTMLBody->hide();
+        frmCSSBody->show();
+    }
+    BodyString->setLive(false);
+    CSSString->setLive(false);
+}
+
+void frmMain::TabMain_Click() {
+    const QString name = TabMain->tabText(TabMain->currentIndex());
+    if (name == QLatin1String("Default HTML Page")) {
+        frmHTMLBody->show();
+        frmCSSBody->hide();
+    } else if (name == QLatin1String("CSS HTML Page")) {
+        frmHTMLBody->hide();
+        frmCSSBody->show();
+    }
+}

@@ -1,1 +1,56 @@
-// placeholder
+#include "picker/BrightnessStrip.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "picker/Controls.h"
+
+BrightnessStrip::BrightnessStrip(QWidget* parent)
+    : QFrame(parent), image_(DrawWidth, DrawHeight, QImage::Format_RGB32) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(Border);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    image_.fill(Qt::white);
+    setCursor(Qt::SizeAllCursor);
+}
+
+void BrightnessStrip::drawRow(int y, int32_t colour) {
+    if (y < 0 || y >= DrawHeight)
+        return;
+    const QRgb rgb = colorFromPacked(colour).rgb();
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    std::fill(line, line + DrawWidth, rgb);
+    update(Border, Border + y, DrawWidth, 1);
+}
+
+int32_t BrightnessStrip::Point(int x, int y) const {
+    return packedFromRgb(image_.pixel(x, y));
+}
+
+void BrightnessStrip::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(Border, Border, image_);
+}
+
+void BrightnessStrip::mousePressEvent(QMouseEvent* event) {
+    report(event);
+}
+
+void BrightnessStrip::mouseMoveEvent(QMouseEvent* event) {
+    report(event);
+}
+
+void BrightnessStrip::report(QMouseEvent* event) {
+    const int buttons =
+        static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (event->modifiers() & Qt::AltModifier)
+        shift |= 4;
+    const QPointF at = event->position();
+    emit mouseMoved(buttons, shift, float(at.x()) - Border, float(at.y()) - Border);
+}

@@ -1,18 +1,23 @@
 #pragma once
 
-#include <QPoint>
 #include <QRect>
-#include <QSize>
-#include <cmath>
 
 // Window geometry is designed in twips; the screen works in pixels, 15 twips to the pixel.
+// Every conversion goes through these functions.
 inline constexpr int TwipsPerPixel = 15;
 
+// The design counts a window's height with its title bar and borders; the window system adds
+// them outside the geometry that the program sets, so the program subtracts this allowance.
+inline constexpr int WindowFramePixels = 30;
+
+// Nearest pixel (halves away from zero).
 constexpr int twipsToPixels(int twips) {
-    // Nearest pixel; twips are never negative in the window design.
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
+                      : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
-constexpr int pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int pixelsToTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),

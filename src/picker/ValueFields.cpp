@@ -1,1 +1,101 @@
-// placeholder
+// The seven value fields: hue/saturation/brightness, red/green/blue and the hex code, their
+// limits and their key and focus handlers.
+
+#include <QLineEdit>
+
+#include "picker/FieldText.h"
+#include "picker/frmMain.h"
+
+void frmMain::writeHSBFields(int32_t colour) {
+    const int32_t hsb = converter_.RGBToHSB(colour);
+    txtHue->setText(QString::number(converter_.hue(hsb)));
+    txtSat->setText(QString::number(converter_.Saturation(hsb)));
+    txtBri->setText(QString::number(converter_.brightness(hsb)));
+}
+
+void frmMain::writeRGBFields(int32_t colour) {
+    txtRed->setText(QString::number(converter_.Red(colour)));
+    txtGreen->setText(QString::number(converter_.Green(colour)));
+    txtBlue->setText(QString::number(converter_.Blue(colour)));
+}
+
+void frmMain::writeHexFieldAndHolder(int32_t colour, bool holder) {
+    const QString hex = ColorToHex(colour);
+    txtHex->setText(hex);
+    if (!holder)
+        return;
+    if (const Target* target = currentTarget())
+        target->holder->setText(hex);
+}
+
+void frmMain::ShowColorValues(int32_t colour) {
+    writeHSBFields(colour);
+    writeRGBFields(colour);
+    writeHexFieldAndHolder(colour, true);
+}
+
+void frmMain::ShowRGBAndHex(int32_t colour) {
+    writeRGBFields(colour);
+    writeHexFieldAndHolder(colour, true);
+}
+
+void frmMain::ShowHSBAndHex(int32_t colour) {
+    writeHSBFields(colour);
+    writeHexFieldAndHolder(colour, true);
+}
+
+void frmMain::ShowHSBAndRGB(int32_t colour) {
+    writeHSBFields(colour);
+    writeRGBFields(colour);
+}
+
+void frmMain::SelectAllText(QLineEdit* box) {
+    box->setSelection(0, box->text().size());
+}
+
+void frmMain::ClampField(QLineEdit* box, int maximum, int minimum) {
+    const QString text = box->text();
+    const QString checked = ClampFieldText(text, maximum, minimum);
+    if (checked != text)
+        box->setText(checked);
+}
+
+void frmMain::txtHue_KeyUp() {
+    ClampField(txtHue, 360, 0);
+    ApplyHSBFields();
+}
+
+void frmMain::txtSat_KeyUp() {
+    ClampField(txtSat, 100, 0);
+    ApplyHSBFields();
+}
+
+void frmMain::txtBri_KeyUp() {
+    ClampField(txtBri, 100, 0);
+    ApplyHSBFields();
+}
+
+void frmMain::txtRed_KeyUp() {
+    ClampField(txtRed, 255, 0);
+    ApplyRGBFields();
+}
+
+void frmMain::txtGreen_KeyUp() {
+    ClampField(txtGreen, 255, 0);
+    ApplyRGBFields();
+}
+
+void frmMain::txtBlue_KeyUp() {
+    ClampField(txtBlue, 255, 0);
+    ApplyRGBFields();
+}
+
+void frmMain::txtHex_KeyUp() {
+    ApplyHexField();
+}
+
+void frmMain::txtHex_LostFocus() {
+    const QString padded = PadHex(txtHex->text());
+    if (padded != txtHex->text())
+        txtHex->setText(padded);
+}

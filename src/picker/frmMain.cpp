@@ -1,1 +1,466 @@
-// placeholder
+#include "picker/frmMain.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+
+#include "picker/BrightnessStrip.h"
+#include "picker/FieldText.h"
+#include "picker/General.h"
+#include "picker/Twips.h"
+#include "picker/mComCtrls.h"
+#include "platform/Platform.h"
+#include "windows/frmAbout.h"
+
+namespace {
+
+const QString StartMessage =
+    QStringLiteral("File Doesn't Exist, Click Open To Open A Color Scheme...");
+
+template <typename W>
+W* place(W* widget, const char* name, QRect geometry, const QString& accessibleName = {}) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+    return place(new QLabel(text, parent), name, geometry, text);
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, QRect geometry, const QString& text,
+                   const QString& accessibleName, int maxLength = 32767) {
+    auto* box = place(new QLineEdit(parent), name, geometry, accessibleName);
+    box->setMaxLength(maxLength);
+    box->setText(text);
+    return box;
+}
+
+QWidget* pictureBox(QWidget* parent, const char* name, QRect geometry) {
+    return place(new QWidget(parent), name, geometry);
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, QRect geometry) {
+    return place(new QGroupBox(parent), name, geometry);
+}
+
+QPushButton* button(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+    return place(new QPushButton(text, parent), name, geometry, text);
+}
+
+QComboBox* comboBox(QWidget* parent, const char* name, QRect geometry,
+                    const QString& accessibleName) {
+    auto* combo = place(new QComboBox(parent), name, geometry, accessibleName);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    return combo;
+}
+
+} // namespace
+
+frmMain::frmMain(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), CD1(platform, this), platform_(platform) {
+    Form_Initialize();
+    buildDesign();
+    buildMenus();
+    connectHandlers();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Initialize() {
+    InitComCtls();
+}
+
+void frmMain::buildDesign() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tintara"));
+    // The design's controls are laid out for an 8-point interface font.
+    QFont interfaceFont = font();
+    interfaceFont.setPointSizeF(8);
+    setFont(interfaceFont);
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    QWidget* w = client;
+
+    Label4 =
+        label(w, "Label4", twipsRect(3000, 160, 1695, 255), QStringLiteral("Color Scheme Loaded:"));
+    LastFile = textBox(w, "LastFile", twipsRect(4680, 120, 5535, 285), QString(),
+                       QStringLiteral("Color Scheme Loaded"));
+    OpenScheme = button(w, "OpenScheme", twipsRect(120, 120, 1215, 375), QStringLiteral("Open..."));
+    SaveScheme =
+        button(w, "SaveScheme", twipsRect(1440, 120, 1215, 375), QStringLiteral("Save As..."));
+
+    ColorDisplay = frame(w, "ColorDisplay", twipsRect(120, 480, 2775, 4935));
+    Picture1 = pictureBox(ColorDisplay, "Picture1", twipsRect(120, 120, 2535, 4695));
+    Label6 = label(Picture1, "Label6", twipsRect(0, 0, 1695, 255),
+                   QStringLiteral("HTML Color Display:"));
+    BGColor = place(new ColourBox(Picture1), "BGColor", twipsRect(0, 240, 2535, 3080),
+                    QStringLiteral("Background color"));
+    BGColor->setBackColor(0);
+    auto sample = [this](const char* name, int top, const QString& text) {
+        auto* l = place(new SampleLabel(text, BGColor), name, twipsRect(120, top, 2295, 700), text);
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSizeF(9.75);
+        l->setFont(f);
+        return l;
+    };
+    TextColor = sample("TextColor", 120, QStringLiteral("This is the TEXT Color"));
+    LinkColor = sample("LinkColor", 840, QStringLiteral("This is the LINK Color"));
+    VLinkColor = sample("VLinkColor", 1560, QStringLiteral("This is the VLINK Color"));
+    ALinkColor = sample("ALinkColor", 2280, QStringLiteral("This is the ALINK Color"));
+    Label1 =
+        label(Picture1, "Label1", twipsRect(0, 3360, 1095, 255), QStringLiteral("System Fonts:"));
+    Fonts =
+        comboBox(Picture1, "Fonts", twipsRect(0, 3600, 1935, 315), QStringLiteral("System Fonts"));
+    Label2 = label(Picture1, "Label2", twipsRect(1920, 3360, 495, 255), QStringLiteral("Size:"));
+    Fonts2 = comboBox(Picture1, "Fonts2", twipsRect(1920, 3600, 615, 315), QStringLiteral("Size"));
+    Label3 = label(Picture1, "Label3", twipsRect(0, 4080, 2535, 255),
+                   QStringLiteral("Link and BGColor Selector:"));
+    Combo = comboBox(Picture1, "Combo", twipsRect(0, 4320, 2535, 315),
+                     QStringLiteral("Link and BGColor Selector"));
+
+    ColorPalette = frame(w, "ColorPalette", twipsRect(3000, 480, 7215, 4935));
+    Picture2 = pictureBox(ColorPalette, "Picture2", twipsRect(120, 120, 6975, 4695));
+    Label5 = label(Picture2, "Label5", twipsRect(120, 0, 1695, 255),
+                   QStringLiteral("HTML Color Palette:"));
+    PicFrame = pictureBox(Picture2, "PicFrame", twipsRect(120, 240, 5730, 2850));
+    PicFrame->setAutoFillBackground(true);
+    {
+        QPalette white = PicFrame->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        PicFrame->setPalette(white);
+    }
+    pc_[0] = new PaletteCell(0, PicFrame);
+    pc_[0]->setAccessibleName(QStringLiteral("Palette color"));
+    pc_[0]->placeTwips(0, 0);
+    selector = new SelectorShape(PicFrame);
+    picBrightness = place(new BrightnessStrip(Picture2), "picBrightness",
+                          twipsRect(5880, 240, 900, 2850), QStringLiteral("Brightness variants"));
+    picBrightness->setToolTip(
+        QStringLiteral("Click & slide mouse to select a variant of color selected"));
+    Label20 = label(Picture2, "Label20", twipsRect(120, 3360, 1455, 255),
+                    QStringLiteral("Old Color Code:"));
+    txtHex2 = textBox(Picture2, "txtHex2", twipsRect(120, 3600, 1455, 315), QStringLiteral("0"),
+                      QStringLiteral("Old Color Code"), 6);
+    txtHex2->setReadOnly(true);
+    NewColorCode = label(Picture2, "NewColorCode", twipsRect(120, 3960, 1455, 255),
+                         QStringLiteral("Background Color:"));
+    txtHex = textBox(Picture2, "txtHex", twipsRect(120, 4200, 1455, 315), QStringLiteral("0"),
+                     QStringLiteral("New color code"), 6);
+    Label21 =
+        label(Picture2, "Label21", twipsRect(1800, 3360, 1215, 255), QStringLiteral("Old Color:"));
+    lblOldColor = place(new ColourBox(Picture2), "lblOldColor", twipsRect(1800, 3600, 1455, 855),
+                        QStringLiteral("Old Color"));
+    Label22 =
+        label(Picture2, "Label22", twipsRect(3360, 3360, 1215, 255), QStringLiteral("New Color:"));
+    lblCurrColor = place(new ColourBox(Picture2), "lblCurrColor", twipsRect(3360, 3600, 1455, 855),
+                         QStringLiteral("New Color"));
+    Label11 = label(Picture2, "Label11", twipsRect(4995, 3525, 255, 255), QStringLiteral("H:"));
+    Label12 = label(Picture2, "Label12", twipsRect(4995, 3885, 255, 255), QStringLiteral("S:"));
+    Label13 = label(Picture2, "Label13", twipsRect(4995, 4245, 255, 255), QStringLiteral("B:"));
+    txtHue = textBox(Picture2, "txtHue", twipsRect(5280, 3480, 495, 285), QStringLiteral("0"),
+                     QStringLiteral("Hue"), 3);
+    txtSat = textBox(Picture2, "txtSat", twipsRect(5280, 3840, 495, 285), QStringLiteral("0"),
+                     QStringLiteral("Saturation"), 3);
+    txtBri = textBox(Picture2, "txtBri", twipsRect(5280, 4200, 495, 285), QStringLiteral("0"),
+                     QStringLiteral("Brightness"), 3);
+    Label14 = label(Picture2, "Label14", twipsRect(6000, 3525, 255, 255), QStringLiteral("R:"));
+    Label15 = label(Picture2, "Label15", twipsRect(6000, 3885, 255, 255), QStringLiteral("G:"));
+    Label16 = label(Picture2, "Label16", twipsRect(6000, 4245, 255, 255), QStringLiteral("B:"));
+    txtRed = textBox(Picture2, "txtRed", twipsRect(6285, 3480, 495, 285), QStringLiteral("0"),
+                     QStringLiteral("Red"), 3);
+    txtGreen = textBox(Picture2, "txtGreen", twipsRect(6285, 3840, 495, 285), QStringLiteral("0"),
+                       QStringLiteral("Green"), 3);
+    txtBlue = textBox(Picture2, "txtBlue", twipsRect(6285, 4200, 495, 285), QStringLiteral("0"),
+                      QStringLiteral("Blue"), 3);
+
+    ViewCode = button(w, "ViewCode", twipsRect(8640, 5460, 1575, 300),
+                      QStringLiteral("View Code Page >>"));
+    HideCode = button(w, "HideCode", twipsRect(8640, 5460, 1575, 300),
+                      QStringLiteral("Hide Code Page >>"));
+    TabMain =
+        place(new QTabBar(w), "TabMain", twipsRect(120, 5520, 10095, 4335), QStringLiteral("Page"));
+    TabMain->addTab(QStringLiteral("Default HTML Page"));
+    TabMain->addTab(QStringLiteral("CSS HTML Page"));
+    TabMain->setDrawBase(false);
+    TabMain->setExpanding(false);
+    frmHTMLBody = frame(w, "frmHTMLBody", twipsRect(240, 5880, 9855, 3855));
+    Picture4 = pictureBox(frmHTMLBody, "Picture4", twipsRect(120, 240, 9615, 3495));
+    BodyString = place(new PageTextBox(Picture4), "BodyString", twipsRect(0, 0, 9615, 3480),
+                       QStringLiteral("Default HTML Page"));
+    frmCSSBody = frame(w, "frmCSSBody", twipsRect(240, 5880, 9855, 3855));
+    Picture3 = pictureBox(frmCSSBody, "Picture3", twipsRect(120, 240, 9615, 3495));
+    CSSString = place(new PageTextBox(Picture3), "CSSString", twipsRect(0, 0, 9615, 3495),
+                      QStringLiteral("CSS HTML Page"));
+    PreviewPage =
+        button(w, "PreviewPage", twipsRect(7200, 9960, 1455, 300), QStringLiteral("Preview..."));
+    SavePage =
+        button(w, "SavePage", twipsRect(8760, 9960, 1455, 300), QStringLiteral("Save HTML Page"));
+
+    Picture5 = pictureBox(w, "Picture5", twipsRect(120, 12240, 9495, 735));
+    const int holderLeft[5] = {0, 1680, 3360, 5040, 6720};
+    backheader = textBox(Picture5, "backheader", twipsRect(holderLeft[0], 0, 1575, 285), {}, {});
+    vlinkheader = textBox(Picture5, "vlinkheader", twipsRect(holderLeft[1], 0, 1575, 285), {}, {});
+    textheader = textBox(Picture5, "textheader", twipsRect(holderLeft[2], 0, 1575, 285), {}, {});
+    alinkheader = textBox(Picture5, "alinkheader", twipsRect(holderLeft[3], 0, 1575, 285), {}, {});
+    linkheader = textBox(Picture5, "linkheader", twipsRect(holderLeft[4], 0, 1575, 285), {}, {});
+    backC = textBox(Picture5, "backC", twipsRect(holderLeft[0], 360, 1575, 285),
+                    QStringLiteral("000000"), {});
+    vlinkC = textBox(Picture5, "vlinkC", twipsRect(holderLeft[1], 360, 1575, 285),
+                     QStringLiteral("FFFFFF"), {});
+    textC = textBox(Picture5, "textC", twipsRect(holderLeft[2], 360, 1575, 285),
+                    QStringLiteral("FFFFFF"), {});
+    alinkC = textBox(Picture5, "alinkC", twipsRect(holderLeft[3], 360, 1575, 285),
+                     QStringLiteral("FFFFFF"), {});
+    linkC = textBox(Picture5, "linkC", twipsRect(holderLeft[4], 360, 1575, 285),
+                    QStringLiteral("FFFFFF"), {});
+
+    // In the order in which the target name is tested.
+    targets_ = {{{"Background Color", backC, "Background Color:"},
+                 {"Text Color", textC, "Text Color:"},
+                 {"Link Color", linkC, "Link Color:"},
+                 {"ALink Color", alinkC, "Alink Color:"},
+                 {"VLink Color", vlinkC, "Vlink Color:"}}};
+
+    // Keyboard order of the working controls.
+    QWidget* order[] = {OpenScheme, SaveScheme,  LastFile, Fonts,    Fonts2,  Combo,
+                        txtHex2,    txtHex,      txtHue,   txtSat,   txtBri,  txtRed,
+                        txtGreen,   txtBlue,     ViewCode, HideCode, TabMain, BodyString,
+                        CSSString,  PreviewPage, SavePage};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    const int clientWidth = twipsToPixels(10335);
+    const int clientHeight = twipsToPixels(10380);
+    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+}
+
+void frmMain::buildMenus() {
+    auto action = [this](QMenu* menu, const char* name, const QString& text,
+                         const QKeySequence& shortcut) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        return a;
+    };
+    HDFile = menuBar()->addMenu(QStringLiteral("File"));
+    HDFile->setObjectName(QStringLiteral("HDFile"));
+    mnuOpen_scheme = action(HDFile, "mnuOpen_scheme", QStringLiteral("Open Color Scheme"),
+                            QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSave_Scheme = action(HDFile, "mnuSave_Scheme", QStringLiteral("Save Color Scheme As"),
+                            QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuExit = action(HDFile, "mnuExit", QStringLiteral("Exit Program"), {});
+    HDAbout = menuBar()->addMenu(QStringLiteral("About"));
+    HDAbout->setObjectName(QStringLiteral("HDAbout"));
+    mnuContents = action(HDAbout, "mnuContents", QStringLiteral("Contents"), {});
+    mnuContents->setEnabled(false);
+    mnuAbout =
+        action(HDAbout, "mnuAbout", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+}
+
+void frmMain::connectHandlers() {
+    connect(mnuOpen_scheme, &QAction::triggered, this, [this] { mnuOpen_scheme_Click(); });
+    connect(mnuSave_Scheme, &QAction::triggered, this, [this] { mnuSave_Scheme_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(OpenScheme, &QPushButton::clicked, this, [this] { OpenScheme_Click(); });
+    connect(SaveScheme, &QPushButton::clicked, this, [this] { SaveScheme_Click(); });
+
+    connect(picBrightness, &BrightnessStrip::mouseMoved, this, &frmMain::picBrightness_MouseMove);
+
+    connect(Combo, &QComboBox::activated, this, [this] { Combo_Click(); });
+    connect(Fonts, &QComboBox::activated, this, [this] { Fonts_Click(); });
+    connect(Fonts2, &QComboBox::activated, this, [this] { Fonts2_Click(); });
+    connect(BGColor, &ColourBox::clicked, this, [this] { BGColor_Click(); });
+    connect(TextColor, &SampleLabel::clicked, this, [this] { TextColor_Click(); });
+    connect(LinkColor, &SampleLabel::clicked, this, [this] { LinkColor_Click(); });
+    connect(VLinkColor, &SampleLabel::clicked, this, [this] { VLinkColor_Click(); });
+    connect(ALinkColor, &SampleLabel::clicked, this, [this] { ALinkColor_Click(); });
+
+    connect(ViewCode, &QPushButton::clicked, this, [this] { ViewCode_Click(); });
+    connect(HideCode, &QPushButton::clicked, this, [this] { HideCode_Click(); });
+    connect(TabMain, &QTabBar::currentChanged, this, [this] { TabMain_Click(); });
+    connect(PreviewPage, &QPushButton::clicked, this, [this] { PreviewPage_Click(); });
+    connect(SavePage, &QPushButton::clicked, this, [this] { SavePage_Click(); });
+
+    for (QLineEdit* field : {txtHue, txtSat, txtBri, txtRed, txtGreen, txtBlue, txtHex, LastFile})
+        field->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyRelease) {
+        if (static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            return false;
+        if (watched == txtHue)
+            txtHue_KeyUp();
+        else if (watched == txtSat)
+            txtSat_KeyUp();
+        else if (watched == txtBri)
+            txtBri_KeyUp();
+        else if (watched == txtRed)
+            txtRed_KeyUp();
+        else if (watched == txtGreen)
+            txtGreen_KeyUp();
+        else if (watched == txtBlue)
+            txtBlue_KeyUp();
+        else if (watched == txtHex)
+            txtHex_KeyUp();
+    } else if (type == QEvent::FocusIn) {
+        if (watched == LastFile) {
+            LastFile_GotFocus();
+        } else {
+            auto* box = static_cast<QLineEdit*>(watched);
+            SelectAllText(box);
+            // A click that gives the focus places the caret afterwards; select again once
+            // the click has been handled.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                QTimer::singleShot(0, box, [this, box] { SelectAllText(box); });
+        }
+    } else if (type == QEvent::FocusOut) {
+        if (watched == txtHex)
+            txtHex_LostFocus();
+    }
+    return false;
+}
+
+void frmMain::Form_Load() {
+    // 1. The converter is a member, alive for the window's whole life.
+    // 2. Cell 0 and the marker at their design places.
+    pc_[0]->placeTwips(0, 0);
+    selector->moveTwips(pc_[0]->LeftTwips + 15, pc_[0]->TopTwips + 20);
+    // 3. The palette.
+    BuildPalette();
+    PaintPalette(100);
+    // 4. The remembered scheme name.
+    LoadSettings();
+    // 5.-7. Reopen that scheme, or start with the defaults.
+    const QString path = templatesFolder() + LastFile->text();
+    QString ignored;
+    if (!platform_.FileExists(path) || !readSchemeInto(path, &ignored)) {
+        QString text = txtHex->text();
+        StartColor = HexToColor(text);
+        BGColor->setBackColor(StartColor);
+        QString oldText = txtHex2->text();
+        lblOldColor->setBackColor(HexToColor(oldText));
+        lblCurrColor->setBackColor(StartColor);
+        DrawBrightnessStrip(StartColor);
+        backC->setText(txtHex->text());
+        ShowColorValues(lblCurrColor->BackColor());
+        LastFile->setText(StartMessage);
+    } else {
+        txtHex->setText(backC->text());
+        loadSchemeColours();
+        lblCurrColor->setBackColor(BGColor->BackColor());
+        DrawBrightnessStrip(lblCurrColor->BackColor());
+        ShowColorValues(lblCurrColor->BackColor());
+        txtHex2->setText(QStringLiteral("000000"));
+        QString black = QStringLiteral("0");
+        lblOldColor->setBackColor(HexToColor(black));
+        setWindowTitle(QStringLiteral("Tintara - [") + LastFile->text() + QLatin1Char(']'));
+    }
+    // 8. Targets.
+    Combo->addItems({QStringLiteral("Background Color"), QStringLiteral("Text Color"),
+                     QStringLiteral("Link Color"), QStringLiteral("VLink Color"),
+                     QStringLiteral("ALink Color")});
+    Combo->setCurrentIndex(-1);
+    Combo->setEditText(QStringLiteral("Background Color"));
+    // 9. Sizes.
+    Fonts2->addItems(
+        {QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14")});
+    Fonts2->setCurrentIndex(-1);
+    Fonts2->setEditText(QStringLiteral("10"));
+    // 10. Place and size.
+    setWindowHeightTwips(6620);
+    moveWindowTwips(2500, 100);
+    // 11. Code view closed.
+    ViewCode->show();
+    HideCode->hide();
+    TabMain->hide();
+    // 12. Page texts.
+    BuildPageCode();
+    // 13. Fonts.
+    QStringList names = platform_.ScreenFonts();
+    SortStrings(names);
+    Fonts->addItems(names);
+    if (Fonts->count() > 0) {
+        Fonts->setCurrentIndex(0);
+        Fonts_Click();
+    }
+    Fonts->setEditText(QStringLiteral("Arial"));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    DeleteTempFolder();
+    SaveSettings();
+}
+
+namespace {
+// Draws text boxes without a caret.
+class NoCaretStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TextCursorWidth)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+} // namespace
+
+void frmMain::LastFile_GotFocus() {
+    if (!dynamic_cast<NoCaretStyle*>(LastFile->style())) {
+        auto* style = new NoCaretStyle;
+        style->setParent(LastFile);
+        LastFile->setStyle(style);
+    }
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::setWindowHeightTwips(int height) {
+    height_ = height;
+    setFixedHeight(twipsToPixels(height) - WindowFramePixels);
+}
+
+void frmMain::moveWindowTwips(int left, int top) {
+    left_ = left;
+    top_ = top;
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+QString frmMain::templatesFolder() const {
+    return platform_.ProgramFolder() + QStringLiteral("/Templates/");
+}

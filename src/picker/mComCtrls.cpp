@@ -1,1 +1,5 @@
-// placeholder
+#include "picker/mComCtrls.h"
+
+bool InitComCtls() {
+    return true;
+}

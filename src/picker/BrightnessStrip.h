@@ -1,0 +1,40 @@
+#pragma once
+
+// The brightness strip: a picture with a 2-pixel sunken border whose 56 x 186 drawing area
+// keeps what was drawn in an image of its own. Mouse moves with a button held (and the press
+// itself) are reported in drawing-area pixels with the button mask (1 left, 2 right, 4 middle).
+
+#include <QFrame>
+#include <QImage>
+#include <cstdint>
+
+class BrightnessStrip : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int DrawWidth = 56;
+    static constexpr int DrawHeight = 186;
+    static constexpr int Border = 2;
+
+    explicit BrightnessStrip(QWidget* parent = nullptr);
+
+    int ScaleHeight() const { return DrawHeight; }
+    // Fills row y (0 at the top of the drawing area) across the full width; rows outside
+    // the drawing area are ignored.
+    void drawRow(int y, int32_t colour);
+    // The colour drawn at a pixel of the drawing area.
+    int32_t Point(int x, int y) const;
+    const QImage& image() const { return image_; }
+
+signals:
+    void mouseMoved(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void report(QMouseEvent* event);
+
+    QImage image_;
+};

@@ -1,0 +1,168 @@
+#include "picker/Controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "picker/Twips.h"
+
+QColor colorFromPacked(int32_t rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+int32_t packedFromRgb(QRgb rgb) {
+    return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
+}
+
+ColourBox::ColourBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ColourBox::setBackColor(int32_t colour) {
+    if (colour == backColor_)
+        return;
+    backColor_ = colour;
+    update();
+}
+
+void ColourBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colorFromPacked(backColor_));
+}
+
+void ColourBox::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void ColourBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (pressed_ && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        emit clicked();
+    pressed_ = false;
+}
+
+PaletteCell::PaletteCell(int index, QWidget* parent) : ColourBox(parent), index_(index) {
+    setObjectName(QStringLiteral("pc"));
+    setBackColor(0xFFFFFF);
+}
+
+void PaletteCell::placeTwips(int left, int top) {
+    LeftTwips = left;
+    TopTwips = top;
+    setGeometry(twipsRect(left, top, WidthTwips, HeightTwips));
+}
+
+void PaletteCell::mousePressEvent(QMouseEvent* event) {
+    const int buttons =
+        static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (event->modifiers() & Qt::AltModifier)
+        shift |= 4;
+    const QPointF at = event->position();
+    emit mouseDown(index_, buttons, shift, pixelsToTwips(1) * float(at.x()),
+                   pixelsToTwips(1) * float(at.y()));
+}
+
+SelectorShape::SelectorShape(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("selector"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(twipsToPixels(285), twipsToPixels(225));
+}
+
+void SelectorShape::moveTwips(int left, int top) {
+    LeftTwips = left;
+    TopTwips = top;
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+void SelectorShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+SampleLabel::SampleLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void SampleLabel::setForeColor(int32_t colour) {
+    if (colour == foreColor_)
+        return;
+    foreColor_ = colour;
+    update();
+}
+
+void SampleLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(colorFromPacked(foreColor_));
+    painter.drawText(contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
+}
+
+void SampleLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void SampleLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (pressed_ && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        emit clicked();
+    pressed_ = false;
+}
+
+PageTextBox::PageTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!setting_)
+            userEdited_ = true;
+    });
+}
+
+QString PageTextBox::PageText() const {
+    if (!userEdited_)
+        return text_;
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+void PageTextBox::setPageText(const QString& text) {
+    if (!userEdited_ && !pending_ && text == text_)
+        return;
+    text_ = text;
+    userEdited_ = false;
+    pending_ = true;
+    if (live_ && isVisible())
+        push();
+}
+
+void PageTextBox::setLive(bool live) {
+    live_ = live;
+    if (live_ && pending_ && isVisible())
+        push();
+}
+
+void PageTextBox::showEvent(QShowEvent* event) {
+    QPlainTextEdit::showEvent(event);
+    if (live_ && pending_)
+        push();
+}
+
+void PageTextBox::push() {
+    QString shown = text_;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    setting_ = true;
+    setPlainText(shown);
+    setting_ = false;
+    pending_ = false;
+}

@@ -1,0 +1,235 @@
+#pragma once
+
+// The main window: palette, brightness strip, value fields, the page scheme with its sample
+// display, the code view and the file commands. The window keeps the colour state in its
+// controls: the current colour is the back colour of lblCurrColor, the old colour that of
+// lblOldColor with its code in txtHex2, the target is the text of Combo, each page colour is
+// the text of its hex holder and the colour of its swatch, the page texts are the texts of
+// BodyString and CSSString.
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+#include "colour/ColorConverter.h"
+#include "picker/Controls.h"
+#include "platform/CommonDialog.h"
+#include "windows/PreviewLoader.h"
+
+class BrightnessStrip;
+class Platform;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTabBar;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int PaletteCells = 198;
+    static constexpr int PaletteColumns = 18;
+
+    explicit frmMain(Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Window position and height in twips, as last set by the program.
+    int LeftTwips() const { return left_; }
+    int TopTwips() const { return top_; }
+    int HeightTwips() const { return height_; }
+
+    PaletteCell* pc(int index) const { return pc_[index]; }
+    int32_t StartColor = 0;
+
+    // ---- start-up and shut-down
+    void Form_Initialize();
+    void Form_Load();
+    void Form_Unload();
+    void LastFile_GotFocus();
+    void mnuAbout_Click();
+    void mnuExit_Click();
+
+    // ---- palette
+    void BuildPalette();
+    void PaintPalette(int32_t brightness);
+    void SelectCell(int index);
+    void MarkColorCell(int32_t colour);
+    void pc_MouseDown(int index, int button, int shift, float x, float y);
+
+    // ---- brightness strip
+    void DrawBrightnessStrip(int32_t baseColour);
+    void picBrightness_MouseMove(int Button, int Shift, float X, float Y);
+
+    // ---- value fields
+    void ShowColorValues(int32_t colour);
+    void ShowRGBAndHex(int32_t colour);
+    void ShowHSBAndHex(int32_t colour);
+    void ShowHSBAndRGB(int32_t colour);
+    void SelectAllText(QLineEdit* box);
+    void ClampField(QLineEdit* box, int maximum, int minimum);
+    void txtHue_KeyUp();
+    void txtSat_KeyUp();
+    void txtBri_KeyUp();
+    void txtRed_KeyUp();
+    void txtGreen_KeyUp();
+    void txtBlue_KeyUp();
+    void txtHex_KeyUp();
+    void txtHex_LostFocus();
+
+    // ---- propagation
+    void ApplyToTarget(int32_t colour);
+    void ApplyHSBFields();
+    void ApplyRGBFields();
+    void ApplyHexField();
+
+    // ---- page scheme and sample display
+    void Combo_Click();
+    void BGColor_Click();
+    void TextColor_Click();
+    void LinkColor_Click();
+    void VLinkColor_Click();
+    void ALinkColor_Click();
+    void Fonts_Click();
+    void Fonts2_Click();
+
+    // ---- page texts and code view
+    void BuildPageCode();
+    void ViewCode_Click();
+    void HideCode_Click();
+    void TabMain_Click();
+
+    // ---- files
+    void mnuOpen_scheme_Click();
+    void OpenScheme_Click() { mnuOpen_scheme_Click(); }
+    void mnuSave_Scheme_Click();
+    void SaveScheme_Click() { mnuSave_Scheme_Click(); }
+    void LoadSettings();
+    void SaveSettings();
+    bool CreateTempFolder(QString* error = nullptr);
+    void DeleteTempFolder();
+    void PreviewPage_Click();
+    void SavePage_Click();
+
+    PreviewLoader& Preview() { return preview_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Target {
+        const char* name;
+        QLineEdit* holder;
+        const char* caption;
+    };
+
+    void buildDesign();
+    void buildMenus();
+    void connectHandlers();
+    void setWindowHeightTwips(int height);
+    void moveWindowTwips(int left, int top);
+    int32_t currentColour() const;
+    void setCurrentColour(int32_t colour);
+    const Target* currentTarget() const;
+    void setSwatchColour(const Target& target, int32_t colour);
+    int32_t swatchColour(const Target& target) const;
+    void writeHSBFields(int32_t colour);
+    void writeRGBFields(int32_t colour);
+    void writeHexFieldAndHolder(int32_t colour, bool holder);
+    QString selectedPageText() const;
+    bool readSchemeInto(const QString& path, QString* error);
+    void loadSchemeColours();
+    QString templatesFolder() const;
+
+public:
+    // ---- controls, named as in the window design
+    QLabel* Label4 = nullptr;
+    QLineEdit* LastFile = nullptr;
+    QPushButton* OpenScheme = nullptr;
+    QPushButton* SaveScheme = nullptr;
+    QGroupBox* ColorDisplay = nullptr;
+    QWidget* Picture1 = nullptr;
+    QLabel* Label6 = nullptr;
+    ColourBox* BGColor = nullptr;
+    SampleLabel* TextColor = nullptr;
+    SampleLabel* LinkColor = nullptr;
+    SampleLabel* VLinkColor = nullptr;
+    SampleLabel* ALinkColor = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* Fonts = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* Fonts2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* Combo = nullptr;
+    QGroupBox* ColorPalette = nullptr;
+    QWidget* Picture2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QWidget* PicFrame = nullptr;
+    SelectorShape* selector = nullptr;
+    BrightnessStrip* picBrightness = nullptr;
+    QLabel* Label20 = nullptr;
+    QLineEdit* txtHex2 = nullptr;
+    QLabel* NewColorCode = nullptr;
+    QLineEdit* txtHex = nullptr;
+    QLabel* Label21 = nullptr;
+    ColourBox* lblOldColor = nullptr;
+    QLabel* Label22 = nullptr;
+    ColourBox* lblCurrColor = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLineEdit* txtHue = nullptr;
+    QLineEdit* txtSat = nullptr;
+    QLineEdit* txtBri = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Label15 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLineEdit* txtRed = nullptr;
+    QLineEdit* txtGreen = nullptr;
+    QLineEdit* txtBlue = nullptr;
+    QPushButton* ViewCode = nullptr;
+    QPushButton* HideCode = nullptr;
+    QTabBar* TabMain = nullptr;
+    QGroupBox* frmHTMLBody = nullptr;
+    QWidget* Picture4 = nullptr;
+    PageTextBox* BodyString = nullptr;
+    QGroupBox* frmCSSBody = nullptr;
+    QWidget* Picture3 = nullptr;
+    PageTextBox* CSSString = nullptr;
+    QPushButton* PreviewPage = nullptr;
+    QPushButton* SavePage = nullptr;
+    QWidget* Picture5 = nullptr;
+    QLineEdit* backheader = nullptr;
+    QLineEdit* textheader = nullptr;
+    QLineEdit* linkheader = nullptr;
+    QLineEdit* vlinkheader = nullptr;
+    QLineEdit* alinkheader = nullptr;
+    QLineEdit* backC = nullptr;
+    QLineEdit* textC = nullptr;
+    QLineEdit* linkC = nullptr;
+    QLineEdit* vlinkC = nullptr;
+    QLineEdit* alinkC = nullptr;
+    CommonDialog CD1;
+
+    QMenu* HDFile = nullptr;
+    QAction* mnuOpen_scheme = nullptr;
+    QAction* mnuSave_Scheme = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* HDAbout = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+
+private:
+    Platform& platform_;
+    ColorConverter converter_;
+    std::array<PaletteCell*, PaletteCells> pc_{};
+    std::array<Target, 5> targets_{};
+    PreviewLoader preview_;
+    int left_ = 0;
+    int top_ = 0;
+    int height_ = 0;
+    bool unloaded_ = false;
+};
