@@ -1,0 +1,357 @@
+// Start-up and shut-down of the main window: the defaults of a first start, the reopening of
+// the remembered scheme, the window's place, the lists, the settings written on closing and
+// the hidden caret of the scheme-name box.
+
+#include "FakePlatform.h"
+#include "picker/BrightnessStrip.h"
+#include "picker/Twips.h"
+#include "picker/frmMain.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+const QString StartMessage =
+    QStringLiteral("File Doesn't Exist, Click Open To Open A Color Scheme...");
+
+constexpr int32_t packed(int red, int green, int blue) {
+    return red + green * 256 + blue * 65536;
+}
+
+// The colour of a hue/saturation/brightness triple, worked out here from the colour rule
+// (single-precision intermediates, channels rounded to the nearest, halves to even).
+int32_t hsbColour(int h, int s, int br) {
+    auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+    if (s == 0) {
+        const int v = round(br * 255 / 100.0);
+        return packed(v, v, v);
+    }
+    const float hh = static_cast<float>(h / 60.0);
+    const float v = static_cast<float>(br / 100.0);
+    const float sat = static_cast<float>(s / 100.0);
+    const int i = static_cast<int>(std::floor(hh));
+    const float f = static_cast<float>(double(hh) - i);
+    const float p = static_cast<float>((1.0 - sat) * v);
+    const float q = static_cast<float>((1.0 - double(sat) * f) * v);
+    const float t = static_cast<float>((1.0 - (1.0 - double(f)) * sat) * v);
+    float r = 0, g = 0, b = 0;
+    switch (i) {
+    case 0:
+        r = v, g = t, b = p;
+        break;
+    case 1:
+        r = q, g = v, b = p;
+        break;
+    case 2:
+        r = p, g = v, b = t;
+        break;
+    case 3:
+        r = p, g = q, b = v;
+        break;
+    case 4:
+        r = t, g = p, b = v;
+        break;
+    default:
+        r = v, g = p, b = q;
+        break;
+    }
+    return packed(round(double(r) * 255), round(double(g) * 255), round(double(b) * 255));
+}
+
+QStringList items(const QComboBox* combo) {
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+QByteArray scheme(const char* back, const char* text, const char* link, const char* vlink,
+                  const char* alink) {
+    return QByteArray("[Background Color]\r\n") + back + "\r\n[Text Color]\r\n" + text +
+           "\r\n[Link Color]\r\n" + link + "\r\n[VLink Color]\r\n" + vlink +
+           "\r\n[ALink Color]\r\n" + alink + "\r\n";
+}
+
+} // namespace
+
+class TestStartupWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void plainStart() {
+        FakePlatform platform;
+        frmMain w(platform);
+
+        QCOMPARE(w.LastFile->text(), StartMessage);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintara"));
+        QCOMPARE(w.BGColor->BackColor(), 0);
+        QCOMPARE(w.lblCurrColor->BackColor(), 0);
+        QCOMPARE(w.lblOldColor->BackColor(), 0);
+        QCOMPARE(w.StartColor, 0);
+        QCOMPARE(w.txtHex->text(), QStringLiteral("000000"));
+        QCOMPARE(w.txtHex2->text(), QStringLiteral("0"));
+        for (QLineEdit* field : {w.txtHue, w.txtSat, w.txtBri, w.txtRed, w.txtGreen, w.txtBlue})
+            QCOMPARE(field->text(), QStringLiteral("0"));
+
+        QCOMPARE(w.backC->text(), QStringLiteral("000000"));
+        for (QLineEdit* holder : {w.textC, w.linkC, w.vlinkC, w.alinkC})
+            QCOMPARE(holder->text(), QStringLiteral("FFFFFF"));
+        for (QLineEdit* header :
+             {w.backheader, w.textheader, w.linkheader, w.vlinkheader, w.alinkheader})
+            QVERIFY(header->text().isEmpty());
+        for (SampleLabel* sample : {w.TextColor, w.LinkColor, w.VLinkColor, w.ALinkColor})
+            QCOMPARE(sample->ForeColor(), packed(255, 255, 255));
+
+        // No palette cell is black, so the marker is hidden; the strip shows the greys of
+        // black's hue and saturation: white at the top, black from row 119 on.
+        QVERIFY(w.selector->isHidden());
+        QCOMPARE(w.picBrightness->Point(10, 0), packed(255, 255, 255));
+        QCOMPARE(w.picBrightness->Point(10, 20), packed(255, 255, 255));
+        QCOMPARE(w.picBrightness->Point(10, 60), packed(153, 153, 153));
+        QCOMPARE(w.picBrightness->Point(10, 119), 0);
+        QCOMPARE(w.picBrightness->Point(10, 185), 0);
+
+        // Both page texts come from the five holders.
+        QVERIFY(w.BodyString->PageText().contains(
+            QStringLiteral("<body bgcolor=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#FFFFFF\" "
+                           "VLINK=\"#FFFFFF\" ALINK=\"#FFFFFF\">")));
+        QVERIFY(w.CSSString->PageText().contains(QStringLiteral("background-color:#000000;")));
+    }
+
+    void windowPlaceAndCodeViewClosed() {
+        FakePlatform platform;
+        frmMain w(platform);
+        QCOMPARE(w.HeightTwips(), 6620);
+        QCOMPARE(w.LeftTwips(), 2500);
+        QCOMPARE(w.TopTwips(), 100);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_COMPARE(w.x(), twipsToPixels(2500));
+        QTRY_COMPARE(w.y(), twipsToPixels(100));
+        QCOMPARE(w.height(), twipsToPixels(6620) - WindowFramePixels);
+        QVERIFY(w.ViewCode->isVisible());
+        QVERIFY(!w.HideCode->isVisible());
+        QVERIFY(!w.TabMain->isVisible());
+        QCOMPARE(w.TabMain->currentIndex(), 0);
+    }
+
+    void lists() {
+        FakePlatform platform;
+        frmMain w(platform);
+
+        // Sorted without regard to case; names that compare equal keep their order.
+        QCOMPARE(items(w.Fonts),
+                 (QStringList{"arial", "Arial", "Courier New", "DejaVu Sans", "Verdana"}));
+        QCOMPARE(w.Fonts->currentText(), QStringLiteral("Arial"));
+        for (QLabel* sample :
+             {static_cast<QLabel*>(w.TextColor), static_cast<QLabel*>(w.LinkColor),
+              static_cast<QLabel*>(w.VLinkColor), static_cast<QLabel*>(w.ALinkColor)})
+            QCOMPARE(sample->font().family(), QStringLiteral("arial"));
+
+        QCOMPARE(w.Combo->currentText(), QStringLiteral("Background Color"));
+        QCOMPARE(w.Combo->currentIndex(), -1);
+        QCOMPARE(items(w.Combo), (QStringList{"Background Color", "Text Color", "Link Color",
+                                              "VLink Color", "ALink Color"}));
+        QCOMPARE(w.NewColorCode->text(), QStringLiteral("Background Color:"));
+
+        QCOMPARE(w.Fonts2->currentText(), QStringLiteral("10"));
+        QCOMPARE(w.Fonts2->currentIndex(), -1);
+        QCOMPARE(items(w.Fonts2), (QStringList{"8", "10", "12", "14"}));
+    }
+
+    void fontListFromAnotherOrder() {
+        FakePlatform platform;
+        platform.fonts = {QStringLiteral("zapf"), QStringLiteral("Bitstream"),
+                          QStringLiteral("arial black"), QStringLiteral("Zebra")};
+        frmMain w(platform);
+        QCOMPARE(items(w.Fonts), (QStringList{"arial black", "Bitstream", "zapf", "Zebra"}));
+        QCOMPARE(w.Fonts->currentText(), QStringLiteral("Arial"));
+        QCOMPARE(w.TextColor->font().family(), QStringLiteral("arial black"));
+        QCOMPARE(w.ALinkColor->font().family(), QStringLiteral("arial black"));
+    }
+
+    void rememberedScheme() {
+        FakePlatform platform;
+        platform.writeFile(QStringLiteral("Config.ini"), "[Settings]\r\nLastFile=mine.tnx\r\n");
+        // Lower-case digits stay in the holder as read.
+        platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+                           scheme("336699", "ffcc00", "00FF00", "FF00FF", "0000FF"));
+        frmMain w(platform);
+
+        const int32_t background = packed(0x33, 0x66, 0x99);
+        QCOMPARE(w.LastFile->text(), QStringLiteral("mine.tnx"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [mine.tnx]"));
+        QCOMPARE(w.BGColor->BackColor(), background);
+        QCOMPARE(w.lblCurrColor->BackColor(), background);
+        QCOMPARE(w.lblOldColor->BackColor(), 0);
+        QCOMPARE(w.txtHex2->text(), QStringLiteral("000000"));
+        QCOMPARE(w.StartColor, 0);
+
+        QCOMPARE(w.txtHex->text(), QStringLiteral("336699"));
+        QCOMPARE(w.txtHue->text(), QStringLiteral("210"));
+        QCOMPARE(w.txtSat->text(), QStringLiteral("67"));
+        QCOMPARE(w.txtBri->text(), QStringLiteral("60"));
+        QCOMPARE(w.txtRed->text(), QStringLiteral("51"));
+        QCOMPARE(w.txtGreen->text(), QStringLiteral("102"));
+        QCOMPARE(w.txtBlue->text(), QStringLiteral("153"));
+
+        QCOMPARE(w.backheader->text(), QStringLiteral("[Background Color]"));
+        QCOMPARE(w.textheader->text(), QStringLiteral("[Text Color]"));
+        QCOMPARE(w.linkheader->text(), QStringLiteral("[Link Color]"));
+        QCOMPARE(w.vlinkheader->text(), QStringLiteral("[VLink Color]"));
+        QCOMPARE(w.alinkheader->text(), QStringLiteral("[ALink Color]"));
+        QCOMPARE(w.backC->text(), QStringLiteral("336699"));
+        QCOMPARE(w.textC->text(), QStringLiteral("ffcc00"));
+        QCOMPARE(w.linkC->text(), QStringLiteral("00FF00"));
+        QCOMPARE(w.vlinkC->text(), QStringLiteral("FF00FF"));
+        QCOMPARE(w.alinkC->text(), QStringLiteral("0000FF"));
+
+        QCOMPARE(w.TextColor->ForeColor(), packed(0xFF, 0xCC, 0x00));
+        QCOMPARE(w.LinkColor->ForeColor(), packed(0x00, 0xFF, 0x00));
+        QCOMPARE(w.VLinkColor->ForeColor(), packed(0xFF, 0x00, 0xFF));
+        QCOMPARE(w.ALinkColor->ForeColor(), packed(0x00, 0x00, 0xFF));
+
+        // The strip shows the variants of the background colour (hue 210, saturation 67).
+        QCOMPARE(w.picBrightness->Point(0, 0), hsbColour(210, 67, 100));
+        QCOMPARE(w.picBrightness->Point(30, 60), hsbColour(210, 67, 60));
+        QCOMPARE(w.picBrightness->Point(55, 150), 0);
+
+        // The marker stays hidden and the page texts carry the holders as read.
+        QVERIFY(w.selector->isHidden());
+        QVERIFY(w.BodyString->PageText().contains(
+            QStringLiteral("<body bgcolor=\"#336699\" TEXT=\"#ffcc00\" LINK=\"#00FF00\" "
+                           "VLINK=\"#FF00FF\" ALINK=\"#0000FF\">")));
+        QCOMPARE(w.Combo->currentText(), QStringLiteral("Background Color"));
+    }
+
+    void noSchemeToReopen_data() {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QString>("folder");     // made inside Templates first
+        QTest::addColumn<QString>("unreadable"); // a scheme file that exists but fails
+        QTest::newRow("missing file")
+            << QByteArray("[Settings]\r\nLastFile=gone.tnx\r\n") << QString() << QString();
+        QTest::newRow("empty value")
+            << QByteArray("[Settings]\r\nLastFile=\r\n") << QString() << QString();
+        QTest::newRow("other section") << QByteArray("[Other]\r\nLastFile=mine.tnx\r\n")
+                                       << QString() << QStringLiteral("mine.tnx");
+        QTest::newRow("a folder") << QByteArray("[Settings]\r\nLastFile=dir.tnx\r\n")
+                                  << QStringLiteral("dir.tnx") << QString();
+        QTest::newRow("unreadable") << QByteArray("[Settings]\r\nLastFile=mine.tnx\r\n")
+                                    << QString() << QStringLiteral("mine.tnx");
+    }
+
+    void noSchemeToReopen() {
+        QFETCH(QByteArray, config);
+        QFETCH(QString, folder);
+        QFETCH(QString, unreadable);
+        FakePlatform platform;
+        platform.writeFile(QStringLiteral("Config.ini"), config);
+        if (!folder.isEmpty())
+            QVERIFY(QDir(platform.path(QStringLiteral("Templates"))).mkdir(folder));
+        if (!unreadable.isEmpty()) {
+            const QString relative = QStringLiteral("Templates/") + unreadable;
+            platform.writeFile(relative, scheme("FF0000", "00FF00", "00FF00", "00FF00", "00FF00"));
+            if (QTest::currentDataTag() == QByteArrayLiteral("unreadable"))
+                platform.failReads << platform.path(relative);
+        }
+        frmMain w(platform);
+        QCOMPARE(w.LastFile->text(), StartMessage);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintara"));
+        QCOMPARE(w.BGColor->BackColor(), 0);
+        QCOMPARE(w.lblCurrColor->BackColor(), 0);
+        QCOMPARE(w.backC->text(), QStringLiteral("000000"));
+        QCOMPARE(w.textC->text(), QStringLiteral("FFFFFF"));
+        QCOMPARE(w.TextColor->ForeColor(), packed(255, 255, 255));
+        QCOMPARE(w.txtHex->text(), QStringLiteral("000000"));
+    }
+
+    void closingStoresTheSchemeName() {
+        FakePlatform platform;
+        {
+            frmMain w(platform);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QVERIFY(w.close());
+        }
+        const QString ini = QString::fromLatin1(platform.readFile(QStringLiteral("Config.ini")));
+        QVERIFY2(ini.contains(QStringLiteral("[Settings]")), qPrintable(ini));
+        QVERIFY2(ini.contains(QStringLiteral("LastFile=") + StartMessage), qPrintable(ini));
+
+        // The next start finds no scheme of that name and shows the same message.
+        frmMain again(platform);
+        QCOMPARE(again.LastFile->text(), StartMessage);
+        QCOMPARE(again.windowTitle(), QStringLiteral("Tintara"));
+    }
+
+    void closingStoresTheOpenedScheme() {
+        FakePlatform platform;
+        platform.writeFile(QStringLiteral("Config.ini"), "[Settings]\r\nLastFile=mine.tnx\r\n");
+        platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+                           scheme("000080", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
+        {
+            frmMain w(platform);
+            QCOMPARE(w.LastFile->text(), QStringLiteral("mine.tnx"));
+            // Whatever the box holds when the window closes is stored.
+            w.LastFile->setText(QStringLiteral("other.tnx"));
+            QVERIFY(w.close());
+        }
+        const QString ini = QString::fromLatin1(platform.readFile(QStringLiteral("Config.ini")));
+        QVERIFY2(ini.contains(QStringLiteral("LastFile=other.tnx")), qPrintable(ini));
+        QVERIFY2(!ini.contains(QStringLiteral("mine.tnx")), qPrintable(ini));
+    }
+
+    void closingRemovesThePreviewFolder() {
+        FakePlatform platform;
+        frmMain w(platform);
+        platform.writeFile(QStringLiteral("Temp/tmp.html"), "<html></html>");
+        QVERIFY(QDir(platform.path(QStringLiteral("Temp"))).exists());
+        QVERIFY(w.close());
+        QVERIFY(!QDir(platform.path(QStringLiteral("Temp"))).exists());
+        QVERIFY(!platform.readFile(QStringLiteral("Config.ini")).isEmpty());
+    }
+
+    void exitMenuCloses() {
+        FakePlatform platform;
+        frmMain w(platform);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.mnuExit->trigger();
+        QVERIFY(!w.isVisible());
+        const QString ini = QString::fromLatin1(platform.readFile(QStringLiteral("Config.ini")));
+        QVERIFY2(ini.contains(QStringLiteral("LastFile=") + StartMessage), qPrintable(ini));
+    }
+
+    void schemeNameCaretHidden() {
+        FakePlatform platform;
+        frmMain w(platform);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        QTest::mouseClick(w.LastFile, Qt::LeftButton);
+        QVERIFY(w.LastFile->hasFocus());
+        QCOMPARE(w.LastFile->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, w.LastFile),
+                 0);
+        // Only that box loses its caret.
+        QVERIFY(w.txtHue->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, w.txtHue) > 0);
+
+        // And again after the focus has been elsewhere.
+        w.txtHue->setFocus(Qt::TabFocusReason);
+        QVERIFY(w.txtHue->hasFocus());
+        w.LastFile->setFocus(Qt::TabFocusReason);
+        QVERIFY(w.LastFile->hasFocus());
+        QCOMPARE(w.LastFile->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, w.LastFile),
+                 0);
+    }
+};
+
+QTEST_MAIN(TestStartupWindow)
+#include "tst_startup_window.moc"
