@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "picker/Twips.h"
 
@@ -123,8 +125,10 @@ PageTextBox::PageTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!setting_)
+        if (!setting_) {
             userEdited_ = true;
+            editorHoldsShown_ = false;
+        }
     });
 }
 
@@ -162,7 +166,49 @@ void PageTextBox::push() {
     QString shown = text_;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setting_ = true;
-    setPlainText(shown);
+    if (editorHoldsShown_) {
+        // Only the colour codes change between two rebuilds: replace just the characters
+        // that differ, so the editor lays out one or two lines instead of the whole page.
+        QTextDocument* doc = document();
+        doc->setUndoRedoEnabled(false);
+        QTextCursor cursor(doc);
+        cursor.beginEditBlock();
+        const qsizetype oldSize = shown_.size();
+        const qsizetype newSize = shown.size();
+        if (oldSize == newSize) {
+            qsizetype i = 0;
+            while (i < newSize) {
+                if (shown_[i] == shown[i]) {
+                    ++i;
+                    continue;
+                }
+                qsizetype end = i;
+                while (end < newSize && shown_[end] != shown[end])
+                    ++end;
+                cursor.setPosition(int(i));
+                cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+                cursor.insertText(shown.mid(i, end - i));
+                i = end;
+            }
+        } else {
+            qsizetype prefix = 0;
+            while (prefix < oldSize && prefix < newSize && shown_[prefix] == shown[prefix])
+                ++prefix;
+            qsizetype suffix = 0;
+            while (suffix < oldSize - prefix && suffix < newSize - prefix &&
+                   shown_[oldSize - 1 - suffix] == shown[newSize - 1 - suffix])
+                ++suffix;
+            cursor.setPosition(int(prefix));
+            cursor.setPosition(int(oldSize - suffix), QTextCursor::KeepAnchor);
+            cursor.insertText(shown.mid(prefix, newSize - prefix - suffix));
+        }
+        cursor.endEditBlock();
+        doc->setUndoRedoEnabled(true);
+    } else {
+        setPlainText(shown);
+    }
     setting_ = false;
+    shown_ = std::move(shown);
+    editorHoldsShown_ = true;
     pending_ = false;
 }

@@ -113,6 +113,8 @@ private:
     void push();
 
     QString text_;
+    QString shown_; // what the editor holds, with plain line breaks
+    bool editorHoldsShown_ = false;
     bool live_ = false;
     bool pending_ = false;
     bool userEdited_ = false;

@@ -1,0 +1,194 @@
+// Times the interactive paths of the real main window, one event at a time: strip drags with
+// the code view closed and open, palette clicks, key releases in the value fields, target
+// choices and scheme opening. With --preview (on a real X display) it times the first and
+// later page previews instead. Prints one table row per figure: median and 99th percentile.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "FakePlatform.h"
+#include "picker/BrightnessStrip.h"
+#include "picker/frmMain.h"
+#include "windows/PreviewLoader.h"
+
+namespace {
+
+struct Stats {
+    double median;
+    double p99;
+};
+
+Stats stats(std::vector<double> us) {
+    std::sort(us.begin(), us.end());
+    const auto at = [&](double q) { return us[std::min(us.size() - 1, size_t(q * us.size()))]; };
+    return {at(0.5), at(0.99)};
+}
+
+void row(const char* figure, const std::vector<double>& us) {
+    const Stats s = stats(us);
+    std::printf("| %s | %.1f us | %.1f us | %zu |\n", figure, s.median, s.p99, us.size());
+    std::fflush(stdout);
+}
+
+template <typename F> double timeUs(F&& f) {
+    QElapsedTimer timer;
+    timer.start();
+    f();
+    return timer.nsecsElapsed() / 1000.0;
+}
+
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+std::vector<double> dragStrip(frmMain& w, int moves) {
+    BrightnessStrip* strip = w.picBrightness;
+    std::vector<double> us;
+    us.reserve(moves);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10),
+                      strip->mapToGlobal(QPointF(10, 10)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(strip, &press);
+    for (int i = 0; i < moves; ++i) {
+        // Sweep up and down through the rows that change the colour.
+        const int y = 2 + (i * 7) % 150;
+        const QPointF at(5 + i % 40, y);
+        QMouseEvent move(QEvent::MouseMove, at, strip->mapToGlobal(at), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        us.push_back(timeUs([&] { QApplication::sendEvent(strip, &move); }));
+        settle();
+    }
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10),
+                        strip->mapToGlobal(QPointF(10, 10)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(strip, &release);
+    return us;
+}
+
+std::vector<double> paletteClicks(frmMain& w, int clicks) {
+    std::vector<double> us;
+    for (int i = 0; i < clicks; ++i) {
+        PaletteCell* cell = w.pc((i * 37) % frmMain::PaletteCells);
+        const QPointF at(3, 3);
+        QMouseEvent press(QEvent::MouseButtonPress, at, cell->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        us.push_back(timeUs([&] { QApplication::sendEvent(cell, &press); }));
+        QMouseEvent release(QEvent::MouseButtonRelease, at, cell->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(cell, &release);
+        settle();
+    }
+    return us;
+}
+
+std::vector<double> keyReleases(QLineEdit* field, const QStringList& texts, int count) {
+    field->setFocus();
+    std::vector<double> us;
+    for (int i = 0; i < count; ++i) {
+        field->setText(texts[i % texts.size()]);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+        us.push_back(timeUs([&] { QApplication::sendEvent(field, &release); }));
+        settle();
+    }
+    return us;
+}
+
+std::vector<double> targetChoices(frmMain& w, int count) {
+    std::vector<double> us;
+    for (int i = 0; i < count; ++i) {
+        const int index = i % w.Combo->count();
+        w.Combo->setCurrentIndex(index);
+        us.push_back(timeUs([&] { emit w.Combo->activated(index); }));
+        settle();
+    }
+    return us;
+}
+
+std::vector<double> schemeOpens(frmMain& w, FakePlatform& platform, int count) {
+    platform.writeFile(QStringLiteral("Templates/bench.tnx"),
+                       "[Background Color]\r\n336699\r\n[Text Color]\r\nFFFFCC\r\n[Link Color]\r\n"
+                       "FF0000\r\n[VLink Color]\r\n800080\r\n[ALink Color]\r\n00FF00\r\n");
+    std::vector<double> us;
+    for (int i = 0; i < count; ++i) {
+        platform.dialogAnswers = {platform.path(QStringLiteral("Templates/bench.tnx"))};
+        us.push_back(timeUs([&] { w.mnuOpen_scheme_Click(); }));
+        settle();
+    }
+    return us;
+}
+
+int previews(frmMain& w) {
+    std::vector<double> first, later;
+    for (int i = 0; i < 6; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        w.PreviewPage_Click();
+        QWidget* window = w.Preview().window();
+        if (!window) {
+            std::printf("preview could not be shown\n");
+            return 1;
+        }
+        QSignalSpy loaded(window, SIGNAL(pageLoaded(bool)));
+        if (!loaded.wait(20000)) {
+            std::printf("preview did not load\n");
+            return 1;
+        }
+        (i == 0 ? first : later).push_back(timer.nsecsElapsed() / 1000.0);
+    }
+    std::printf("| first preview, press to page loaded | %.1f ms | | 1 |\n", first[0] / 1000);
+    const Stats s = stats(later);
+    std::printf("| later preview, press to page loaded | %.1f ms | %.1f ms | %zu |\n",
+                s.median / 1000, s.p99 / 1000, later.size());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    prepareBrowserEnvironment();
+    QApplication app(argc, argv);
+    FakePlatform platform;
+    frmMain w(platform);
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        return 1;
+    settle();
+
+    if (argc > 1 && QByteArray(argv[1]) == "--preview")
+        return previews(w);
+
+    std::printf("| figure | median | 99th percentile | events |\n|---|---|---|---|\n");
+    w.Combo->setCurrentIndex(2); // Link Color: every pick reaches a target and the page texts
+    emit w.Combo->activated(2);
+    dragStrip(w, 100); // warm-up
+    row("strip drag, code view closed", dragStrip(w, 1000));
+    w.ViewCode_Click();
+    settle();
+    dragStrip(w, 100);
+    row("strip drag, code view open", dragStrip(w, 1000));
+    w.HideCode_Click();
+    settle();
+    paletteClicks(w, 20);
+    row("palette click", paletteClicks(w, 500));
+    const QStringList hues{QStringLiteral("10"), QStringLiteral("200"), QStringLiteral("359")};
+    keyReleases(w.txtHue, hues, 20);
+    row("key release in txtHue", keyReleases(w.txtHue, hues, 500));
+    const QStringList reds{QStringLiteral("0"), QStringLiteral("128"), QStringLiteral("255")};
+    row("key release in txtRed", keyReleases(w.txtRed, reds, 500));
+    const QStringList hexes{QStringLiteral("ff8000"), QStringLiteral("12AB34"),
+                            QStringLiteral("F")};
+    row("key release in txtHex", keyReleases(w.txtHex, hexes, 500));
+    targetChoices(w, 20);
+    row("target chosen in Combo", targetChoices(w, 500));
+    schemeOpens(w, platform, 10);
+    row("opening a scheme file", schemeOpens(w, platform, 200));
+    return 0;
+}

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tintara and runs every benchmark: the logic benchmarks, the
+# interactive paths of the real main window (offscreen), the page previews and the start-up
+# time and memory of the whole program (under Xvfb). Ends with a table of the figures.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_missing_packages "${TINTARA_PACKAGES[@]}"
+configure_and_build "$TINTARA_BUILD"
+cd "$TINTARA_BUILD"
+export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"
+screen=(-s "-screen 0 1280x1024x24")
+
+echo "== Logic (Google Benchmark)"
+bench/bench_logic --benchmark_min_time=0.2 | tee logic.txt
+
+echo
+echo "== Interactive paths of the main window (offscreen)"
+QT_QPA_PLATFORM=offscreen bench/bench_interactive 2>/dev/null | tee interactive.txt
+
+echo
+echo "== Page preview (Xvfb)"
+xvfb-run -a "${screen[@]}" env QT_QPA_PLATFORM=xcb bench/bench_interactive --preview 2>/dev/null \
+    | grep '^|' | tee preview.txt
+
+echo
+echo "== Start-up and memory of the whole program (Xvfb)"
+xvfb-run -a "${screen[@]}" bench/bench_startup 15 2>/dev/null | tee startup.txt
+
+sort_ms() {
+    awk '$1 == "BM_SortStrings/'"$1"'" { print $2 " " $3 }' logic.txt
+}
+
+echo
+echo "== Summary"
+echo "| figure | target | measured |"
+echo "|---|---|---|"
+awk -F'|' '/start-up/ { printf "| start-up to first frame | 45 ms or less | %s |\n", $3 }' startup.txt
+awk -F'|' '/resident memory/ { printf "| resident memory after start-up | 40 MiB or less | %s |\n", $3 }' startup.txt
+awk -F'|' '/strip drag/ { printf "| %s | median 100 us, p99 1 ms | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
+awk -F'|' '/palette click|key release|target chosen/ { printf "| %s | median 200 us | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
+echo "| SortStrings of 10,000 names | 20 ms or less | $(sort_ms 10000) |"
+awk -F'|' '/first preview/ { printf "| first preview | 350 ms or less | %s |\n", $3 }' preview.txt
+awk -F'|' '/later preview/ { printf "| later preview | 60 ms or less | median %s |\n", $3 }' preview.txt
+awk -F'|' '/opening a scheme/ { printf "| opening a scheme file | 2 ms or less | median %s, p99 %s |\n", $3, $4 }' interactive.txt
