@@ -323,20 +323,26 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             txtBlue_KeyUp();
         else if (watched == txtHex)
             txtHex_KeyUp();
-    } else if (type == QEvent::FocusIn) {
-        if (watched == LastFile) {
+    } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+        // Another window or a popup menu (such as a box's own context menu) taking the
+        // keyboard for a while does not move the focus off the box: its text and selection
+        // stay as the user left them.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool boxKeepsFocus =
+            reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+        if (type == QEvent::FocusOut) {
+            if (watched == txtHex && !boxKeepsFocus)
+                txtHex_LostFocus();
+        } else if (watched == LastFile) {
             LastFile_GotFocus();
-        } else {
+        } else if (!boxKeepsFocus) {
             auto* box = static_cast<QLineEdit*>(watched);
             SelectAllText(box);
             // A click that gives the focus places the caret afterwards; select again once
             // the click has been handled.
-            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+            if (reason == Qt::MouseFocusReason)
                 QTimer::singleShot(0, box, [this, box] { SelectAllText(box); });
         }
-    } else if (type == QEvent::FocusOut) {
-        if (watched == txtHex)
-            txtHex_LostFocus();
     }
     return false;
 }
