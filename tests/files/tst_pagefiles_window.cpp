@@ -1,0 +1,435 @@
+// Saving the page of the selected tab as an HTML file and writing the preview page, from the
+// main window's buttons, with the file dialog answered and the file system made to fail by the
+// test platform. The preview window itself is not looked at here: only the page written for it
+// and the messages.
+
+#include "FakePlatform.h"
+#include "picker/frmMain.h"
+#include "windows/PreviewLoader.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+namespace {
+
+const QString HtmlFilter = QStringLiteral("HTML Files - (*.html)|*.html;");
+
+// Page text as file bytes: single-byte text followed by CR LF.
+QByteArray fileBytes(const QString& page) {
+    return page.toLatin1() + "\r\n";
+}
+
+struct Window {
+    FakePlatform platform;
+    std::unique_ptr<frmMain> window;
+    frmMain& w() { return *window; }
+    bool start() {
+        window = std::make_unique<frmMain>(platform);
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+    ~Window() {
+        // A preview window that was opened outlives the main window; close it with the test.
+        if (window && window->Preview().window())
+            window->Preview().window()->close();
+    }
+    QString temp() const { return platform.dir.path() + QStringLiteral("/Temp"); }
+    QString tempPage() const { return temp() + QStringLiteral("/tmp.html"); }
+};
+
+// Messages other than the one that reports a browser that cannot be shown in this environment.
+QList<FakePlatform::Message> fileMessages(const FakePlatform& platform) {
+    QList<FakePlatform::Message> messages;
+    for (const FakePlatform::Message& m : platform.messages)
+        if (!m.text.startsWith(QStringLiteral("The preview could not be shown")))
+            messages << m;
+    return messages;
+}
+
+// Opens the code view and selects a tab with the mouse (tab 0 "Default HTML Page", tab 1 "CSS
+// HTML Page"), then closes the code view again when asked to.
+void selectTab(frmMain& w, int tab, bool closeView) {
+    if (!w.TabMain->isVisible())
+        QTest::mouseClick(w.ViewCode, Qt::LeftButton);
+    QTRY_VERIFY(w.TabMain->isVisible());
+    QTest::mouseClick(w.TabMain, Qt::LeftButton, {}, w.TabMain->tabRect(tab).center());
+    QCOMPARE(w.TabMain->currentIndex(), tab);
+    if (closeView) {
+        QTest::mouseClick(w.HideCode, Qt::LeftButton);
+        QTRY_VERIFY(!w.TabMain->isVisible());
+    }
+}
+
+void clickCell(frmMain& w, int index) {
+    QTest::mouseClick(w.pc(index), Qt::LeftButton, {}, w.pc(index)->rect().center());
+}
+
+} // namespace
+
+class TestPageFilesWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void savePageOfTheSelectedTab_data();
+    void savePageOfTheSelectedTab();
+    void savePageDialog();
+    void savePageCancelled();
+    void savePageKeepsTheUsersEdits();
+    void savePageIntoAnotherFolder();
+    void savePageFailure_data();
+    void savePageFailure();
+
+    void previewWritesTheSelectedPage_data();
+    void previewWritesTheSelectedPage();
+    void previewTwiceOverwrites();
+    void existingTempFolderIsReused();
+    void tempFolderCannotBeMade();
+    void tempPageCannotBeWritten();
+    void tempFolderCannotBeRemovedAtClose();
+    void closeWithoutPreviewMakesNoTempFolder();
+};
+
+void TestPageFilesWindow::savePageOfTheSelectedTab_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("viewOpen");
+    QTest::newRow("default page, code view closed") << 0 << false;
+    QTest::newRow("CSS page, code view closed") << 1 << false;
+    QTest::newRow("default page, code view open") << 0 << true;
+    QTest::newRow("CSS page, code view open") << 1 << true;
+}
+
+void TestPageFilesWindow::savePageOfTheSelectedTab() {
+    QFETCH(int, tab);
+    QFETCH(bool, viewOpen);
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    clickCell(w, 186);
+    if (tab == 1)
+        selectTab(w, 0, false); // go to the CSS tab from the default one
+    selectTab(w, tab, !viewOpen);
+    const QString caption = w.windowTitle();
+    const QString lastFile = w.LastFile->text();
+
+    const QString path = t.platform.path(QStringLiteral("HTMLDocs/page.html"));
+    t.platform.dialogAnswers << path;
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+
+    const QString page = tab == 0 ? w.BodyString->PageText() : w.CSSString->PageText();
+    const QByteArray written = t.platform.readFile(QStringLiteral("HTMLDocs/page.html"));
+    QCOMPARE(written, fileBytes(page));
+    QVERIFY(written.endsWith("</html>\r\n"));
+    QCOMPARE(written.count("</html>"), 1);
+    QVERIFY(written.startsWith(tab == 0 ? "<html>\r\n" : "<!DOCTYPE html PUBLIC"));
+    QVERIFY(written.contains(tab == 0 ? "bgcolor=\"#00FF00\"" : "background-color:#00FF00;"));
+    QCOMPARE(written.count("\n"), written.count("\r\n"));
+
+    QCOMPARE(t.platform.messages.size(), 1);
+    const FakePlatform::Message message = t.platform.messages.first();
+    QCOMPARE(message.text,
+             QStringLiteral("Your HTML page page.html has been saved in...\r\n") + path);
+    QCOMPARE(message.caption, QStringLiteral("Tintara"));
+    QCOMPARE(message.icon, MessageIcon::None);
+    // Saving a page changes nothing in the window.
+    QCOMPARE(w.windowTitle(), caption);
+    QCOMPARE(w.LastFile->text(), lastFile);
+    QVERIFY(!QFileInfo::exists(t.temp()));
+}
+
+void TestPageFilesWindow::savePageDialog() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    // A scheme dialog before it leaves the shared dialog with other properties.
+    t.platform.dialogAnswers << t.platform.path(QStringLiteral("Templates/s.tnx"));
+    QTest::mouseClick(w.SaveScheme, Qt::LeftButton);
+    t.platform.dialogAnswers << t.platform.path(QStringLiteral("HTMLDocs/a.html"));
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+    t.platform.dialogAnswers << t.platform.path(QStringLiteral("HTMLDocs/b.html"));
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+
+    QCOMPARE(t.platform.dialogRequests.size(), 3);
+    for (int i = 1; i < 3; ++i) {
+        const FileDialogRequest& request = t.platform.dialogRequests[i];
+        QVERIFY(request.save);
+        QCOMPARE(request.title, QStringLiteral("Saving HTML File"));
+        QCOMPARE(request.filter, HtmlFilter);
+        QCOMPARE(request.initDir, t.platform.dir.path() + QStringLiteral("/HTMLDocs/"));
+        QCOMPARE(request.fileName, QString());
+        QVERIFY(request.overwritePrompt);
+    }
+    QVERIFY(QFileInfo::exists(t.platform.path(QStringLiteral("HTMLDocs/a.html"))));
+    QVERIFY(QFileInfo::exists(t.platform.path(QStringLiteral("HTMLDocs/b.html"))));
+    // The name goes into the message as chosen, without an extension added.
+    t.platform.dialogAnswers << t.platform.path(QStringLiteral("HTMLDocs/noextension"));
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(t.platform.path(QStringLiteral("HTMLDocs/noextension"))));
+    QCOMPARE(t.platform.messages.last().text,
+             QStringLiteral("Your HTML page noextension has been saved in...\r\n") +
+                 t.platform.path(QStringLiteral("HTMLDocs/noextension")));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [s.tnx]"));
+}
+
+void TestPageFilesWindow::savePageCancelled() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    t.platform.dialogAnswers << std::nullopt;
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+    QCOMPARE(t.platform.dialogRequests.size(), 1);
+    QVERIFY(t.platform.messages.isEmpty());
+    QCOMPARE(QDir(t.platform.path(QStringLiteral("HTMLDocs")))
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList());
+    QCOMPARE(QDir(t.platform.dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList({"HTMLDocs", "Templates"}));
+}
+
+void TestPageFilesWindow::savePageKeepsTheUsersEdits() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    selectTab(w, 0, false);
+    QTRY_VERIFY(w.BodyString->isVisible());
+    QTest::mouseClick(w.BodyString->viewport(), Qt::LeftButton);
+    QTRY_VERIFY(w.BodyString->hasFocus());
+    QTest::keyClick(w.BodyString, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(w.BodyString, Qt::Key_Return);
+    QTest::keyClicks(w.BodyString, QStringLiteral("<!-- mine -->"));
+    const QString page = w.BodyString->PageText();
+    QVERIFY(page.endsWith(QStringLiteral("</html>\r\n<!-- mine -->")));
+
+    t.platform.dialogAnswers << t.platform.path(QStringLiteral("HTMLDocs/edited.html"));
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+    QCOMPARE(t.platform.readFile(QStringLiteral("HTMLDocs/edited.html")), fileBytes(page));
+
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")), fileBytes(page));
+}
+
+void TestPageFilesWindow::savePageIntoAnotherFolder() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    QDir(t.platform.dir.path()).mkpath(QStringLiteral("sites/one"));
+    const QString path = t.platform.path(QStringLiteral("sites/one/index.html"));
+    t.platform.writeFile(QStringLiteral("sites/one/index.html"), "an older page that is longer\r\n"
+                                                                 "than the new one will be\r\n");
+    selectTab(w, 1, true);
+    t.platform.dialogAnswers << path;
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+    QCOMPARE(t.platform.readFile(QStringLiteral("sites/one/index.html")),
+             fileBytes(w.CSSString->PageText()));
+    QCOMPARE(t.platform.messages.size(), 1);
+    const QStringList lines = t.platform.messages.first().text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], QStringLiteral("Your HTML page index.html has been saved in..."));
+    QCOMPARE(lines[1], path);
+    QCOMPARE(QDir(t.platform.path(QStringLiteral("sites/one"))).entryList(QDir::Files),
+             QStringList({"index.html"}));
+}
+
+void TestPageFilesWindow::savePageFailure_data() {
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<bool>("failWrite");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("write refused") << "HTMLDocs/old.html" << true << "Permission denied";
+    QTest::newRow("under a regular file") << "plain.txt/new.html" << false << "Not a directory";
+    QTest::newRow("missing folder") << "no/such/new.html" << false << "No such file or directory";
+}
+
+void TestPageFilesWindow::savePageFailure() {
+    QFETCH(QString, relative);
+    QFETCH(bool, failWrite);
+    QFETCH(QString, reason);
+    Window t;
+    t.platform.writeFile(QStringLiteral("plain.txt"), "a file\r\n");
+    t.platform.writeFile(QStringLiteral("HTMLDocs/old.html"), "<html>old</html>\r\n");
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    const QString path = t.platform.path(relative);
+    if (failWrite)
+        t.platform.failWrites << path;
+    t.platform.dialogAnswers << path;
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+
+    QCOMPARE(t.platform.messages.size(), 1);
+    const FakePlatform::Message message = t.platform.messages.first();
+    QVERIFY2(!message.text.contains(QStringLiteral("has been saved")), qPrintable(message.text));
+    QVERIFY2(message.text.contains(path), qPrintable(message.text));
+    QVERIFY2(message.text.contains(reason), qPrintable(message.text));
+    QCOMPARE(message.caption, QStringLiteral("Tintara"));
+    QCOMPARE(t.platform.readFile(QStringLiteral("HTMLDocs/old.html")),
+             QByteArray("<html>old</html>\r\n"));
+    QCOMPARE(t.platform.readFile(QStringLiteral("plain.txt")), QByteArray("a file\r\n"));
+    QCOMPARE(QDir(t.platform.path(QStringLiteral("HTMLDocs"))).entryList(QDir::Files),
+             QStringList({"old.html"}));
+    QVERIFY(!QFileInfo::exists(t.platform.path(QStringLiteral("no"))));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara"));
+}
+
+void TestPageFilesWindow::previewWritesTheSelectedPage_data() {
+    QTest::addColumn<int>("tab");
+    QTest::newRow("default page") << 0;
+    QTest::newRow("CSS page") << 1;
+}
+
+void TestPageFilesWindow::previewWritesTheSelectedPage() {
+    QFETCH(int, tab);
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    clickCell(w, 192);
+    selectTab(w, tab, true);
+    QVERIFY(!QFileInfo::exists(t.temp()));
+
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+
+    QVERIFY(QFileInfo(t.temp()).isDir());
+    const QString page = tab == 0 ? w.BodyString->PageText() : w.CSSString->PageText();
+    const QByteArray written = t.platform.readFile(QStringLiteral("Temp/tmp.html"));
+    QCOMPARE(written, fileBytes(page));
+    QVERIFY(written.contains(tab == 0 ? "bgcolor=\"#0000FF\"" : "background-color:#0000FF;"));
+    QCOMPARE(written.count("</html>"), 1);
+    QCOMPARE(QDir(t.temp()).entryList(QDir::Files), QStringList({"tmp.html"}));
+    QCOMPARE(fileMessages(t.platform).size(), 0);
+    QVERIFY(t.platform.dialogRequests.isEmpty());
+
+    w.close();
+    QVERIFY(!QFileInfo::exists(t.temp()));
+    QVERIFY(QFileInfo::exists(t.platform.path(QStringLiteral("Config.ini"))));
+    QCOMPARE(fileMessages(t.platform).size(), 0);
+}
+
+void TestPageFilesWindow::previewTwiceOverwrites() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    clickCell(w, 180);
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    const QByteArray first = t.platform.readFile(QStringLiteral("Temp/tmp.html"));
+    QVERIFY(first.contains("bgcolor=\"#FF0000\""));
+    clickCell(w, 183);
+    selectTab(w, 1, true);
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    const QByteArray second = t.platform.readFile(QStringLiteral("Temp/tmp.html"));
+    QCOMPARE(second, fileBytes(w.CSSString->PageText()));
+    QVERIFY(second.contains("background-color:#FFFF00;"));
+    QVERIFY(!second.contains("FF0000"));
+    QCOMPARE(QDir(t.temp()).entryList(QDir::Files), QStringList({"tmp.html"}));
+    QCOMPARE(fileMessages(t.platform).size(), 0);
+}
+
+void TestPageFilesWindow::existingTempFolderIsReused() {
+    Window t;
+    t.platform.writeFile(QStringLiteral("Temp/left.txt"), "from an earlier run\r\n");
+    t.platform.writeFile(QStringLiteral("Temp/tmp.html"), "an old preview page\r\n");
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    // Start-up leaves it alone.
+    QCOMPARE(t.platform.readFile(QStringLiteral("Temp/left.txt")),
+             QByteArray("from an earlier run\r\n"));
+    // Making it must not be attempted, so a refusal to make it changes nothing.
+    t.platform.failCreateFolder << t.temp();
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")),
+             fileBytes(w.BodyString->PageText()));
+    QCOMPARE(t.platform.readFile(QStringLiteral("Temp/left.txt")),
+             QByteArray("from an earlier run\r\n"));
+    QCOMPARE(fileMessages(t.platform).size(), 0);
+    w.close();
+    QVERIFY(!QFileInfo::exists(t.temp()));
+}
+
+void TestPageFilesWindow::tempFolderCannotBeMade() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    t.platform.failCreateFolder << t.temp();
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    QCOMPARE(t.platform.messages.size(), 1);
+    QCOMPARE(t.platform.messages.first().caption, QStringLiteral("Tintara"));
+    QVERIFY2(t.platform.messages.first().text.contains(t.temp()),
+             qPrintable(t.platform.messages.first().text));
+    QVERIFY(t.platform.messages.first().text.contains(QStringLiteral("Permission denied")));
+    QVERIFY(!QFileInfo::exists(t.temp()));
+    QVERIFY(!w.Preview().window());
+
+    // Once the folder can be made, the preview works.
+    t.platform.failCreateFolder.clear();
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")),
+             fileBytes(w.BodyString->PageText()));
+    QCOMPARE(fileMessages(t.platform).size(), 1);
+}
+
+void TestPageFilesWindow::tempPageCannotBeWritten() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    t.platform.failWrites << t.tempPage();
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    QCOMPARE(t.platform.messages.size(), 1);
+    QCOMPARE(t.platform.messages.first().caption, QStringLiteral("Tintara"));
+    QVERIFY2(t.platform.messages.first().text.contains(t.tempPage()),
+             qPrintable(t.platform.messages.first().text));
+    QVERIFY(t.platform.messages.first().text.contains(QStringLiteral("Permission denied")));
+    QVERIFY(!QFileInfo::exists(t.tempPage()));
+    QVERIFY(!w.Preview().window());
+    w.close();
+    QVERIFY(!QFileInfo::exists(t.temp()));
+}
+
+void TestPageFilesWindow::tempFolderCannotBeRemovedAtClose() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(t.tempPage()));
+    const qsizetype before = t.platform.messages.size();
+    t.platform.failDeleteFolder << t.temp();
+
+    QVERIFY(w.close());
+
+    QVERIFY(!w.isVisible());
+    const QList<FakePlatform::Message> messages = t.platform.messages.mid(before);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().caption, QStringLiteral("Tintara"));
+    QVERIFY2(messages.first().text.contains(t.temp()), qPrintable(messages.first().text));
+    QVERIFY(messages.first().text.contains(QStringLiteral("Permission denied")));
+    QVERIFY(QFileInfo::exists(t.tempPage()));
+    // The settings are written all the same.
+    QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini")),
+             QByteArray("[Settings]\r\nLastFile=File Doesn't Exist, Click Open To Open A Color "
+                        "Scheme...\r\n"));
+}
+
+void TestPageFilesWindow::closeWithoutPreviewMakesNoTempFolder() {
+    Window t;
+    QVERIFY(t.start());
+    t.platform.failDeleteFolder << t.temp();
+    QVERIFY(t.w().close());
+    QVERIFY(!QFileInfo::exists(t.temp()));
+    QVERIFY(t.platform.messages.isEmpty());
+    QVERIFY(QFileInfo::exists(t.platform.path(QStringLiteral("Config.ini"))));
+}
+
+// Started like the program: the browser library may be loaded by a preview, and it needs its
+// environment in place before the application object exists.
+int main(int argc, char** argv) {
+    prepareBrowserEnvironment();
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    TestPageFilesWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_pagefiles_window.moc"
