@@ -1,1 +1,106 @@
-// placeholder
+#include "windows/PreviewLoader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QMetaObject>
+#include <QStringList>
+
+#include <unistd.h>
+
+namespace {
+
+using CreatePreviewWindow = QWidget* (*)();
+
+// The factory of the loaded browser library; resolved once, the library is never unloaded.
+CreatePreviewWindow createPreviewWindow = nullptr;
+
+bool loadPreviewLibrary(QString* error) {
+    if (createPreviewWindow)
+        return true;
+
+    const QStringList folders{QCoreApplication::applicationDirPath(),
+                              QStringLiteral(TINTARA_BUILD_DIR)};
+    QStringList tried;
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(PreviewLoader::libraryFileName());
+        if (tried.contains(path))
+            continue;
+        tried << path;
+        if (!QFileInfo::exists(path))
+            continue;
+
+        QLibrary library(path);
+        if (!library.load()) {
+            if (error)
+                *error = QStringLiteral("The browser library %1 could not be loaded: %2")
+                             .arg(QDir::toNativeSeparators(path), library.errorString());
+            return false;
+        }
+        auto create =
+            reinterpret_cast<CreatePreviewWindow>(library.resolve("tintaraCreatePreviewWindow"));
+        if (!create) {
+            if (error)
+                *error = QStringLiteral("The browser library %1 has no preview window: %2")
+                             .arg(QDir::toNativeSeparators(path), library.errorString());
+            return false;
+        }
+        createPreviewWindow = create;
+        return true;
+    }
+
+    if (error) {
+        QStringList shown;
+        for (const QString& path : tried)
+            shown << QDir::toNativeSeparators(path);
+        *error = QStringLiteral("The browser library was not found; looked for %1")
+                     .arg(shown.join(QStringLiteral(" and ")));
+    }
+    return false;
+}
+
+} // namespace
+
+QString PreviewLoader::libraryFileName() {
+    return QStringLiteral("libtintara_preview.so");
+}
+
+bool PreviewLoader::Show(const QUrl& url, QString* error) {
+    if (!window_) {
+        if (!loadPreviewLibrary(error))
+            return false;
+        window_ = createPreviewWindow();
+        if (!window_) {
+            if (error)
+                *error = QStringLiteral("The preview window could not be created.");
+            return false;
+        }
+    }
+
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+
+    if (!QMetaObject::invokeMethod(window_, "navigate", Qt::DirectConnection, Q_ARG(QUrl, url))) {
+        if (error)
+            *error = QStringLiteral("The preview window cannot open pages.");
+        return false;
+    }
+    return true;
+}
+
+void prepareBrowserEnvironment() {
+    // The browser engine shares its OpenGL context with the windows; when it is loaded after
+    // the application object exists, the sharing must have been asked for beforehand.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+
+    // Chromium will not start its sandbox as root.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    // Software rendering works everywhere, including virtual displays without a GPU; a caller
+    // that sets the flags itself keeps its own.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+}

@@ -18,6 +18,17 @@ public:
     // The open preview window, or nullptr.
     QWidget* window() const { return window_; }
 
+    // File name of the browser library, looked for beside the executable and then at the top of
+    // the build folder.
+    static QString libraryFileName();
+
 private:
     QPointer<QWidget> window_;
 };
+
+// What the browser engine needs to be in place before the application object exists, because
+// it may be loaded later from a library: a shared OpenGL context for all windows, Chromium's
+// sandbox off when running as root (it refuses to start otherwise) and software rendering
+// unless the caller chose Chromium flags of its own. Call it first thing in main; it only sets
+// an attribute and two environment variables.
+void prepareBrowserEnvironment();

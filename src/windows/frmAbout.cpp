@@ -1,1 +1,83 @@
-// placeholder
+#include "windows/frmAbout.h"
+
+#include "picker/Twips.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(twipsToPixels(4575), twipsToPixels(2775));
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setAccessibleName(QStringLiteral("Program icon"));
+    picIcon->setGeometry(twipsRect(120, 120, 510, 510));
+
+    lblTitle = new QLabel(QStringLiteral("Application Title"), this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setAccessibleName(QStringLiteral("Program title"));
+    lblTitle->setGeometry(twipsRect(840, 120, 3885, 360));
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+
+    lblVersion = new QLabel(QStringLiteral("Version"), this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setAccessibleName(QStringLiteral("Program version"));
+    lblVersion->setGeometry(twipsRect(840, 480, 3885, 225));
+
+    Label1 = new QLabel(QStringLiteral("This program is provided as is, without warranty of any "
+                                       "kind. You use it and the pages made with it at your own "
+                                       "risk."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(QStringLiteral("Disclaimer"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setGeometry(twipsRect(120, 960, 4335, 735));
+
+    // An etched line: a grey line over a white one, drawn by a sunken horizontal frame.
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setAccessibleName(QStringLiteral("Separator"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setLineWidth(1);
+    Line1->setGeometry(0, twipsToPixels(2040), twipsToPixels(4560), 2);
+
+    lblDisclaimer =
+        new QLabel(QStringLiteral("Check your colours in more than one browser."), this);
+    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    lblDisclaimer->setAccessibleName(QStringLiteral("Notice"));
+    lblDisclaimer->setGeometry(twipsRect(120, 2318, 3135, 225));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setGeometry(twipsRect(3360, 2280, 1020, 345));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    Form_Load(owner);
+}
+
+void frmAbout::Form_Load(QWidget* owner) {
+    const QIcon icon = owner ? owner->windowIcon() : QApplication::windowIcon();
+    setWindowIcon(icon);
+    picIcon->setPixmap(icon.pixmap(picIcon->size()));
+    setWindowTitle(QStringLiteral("About Tintara"));
+    lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(TINTARA_VERSION));
+    lblTitle->setText(QStringLiteral("Tintara"));
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
