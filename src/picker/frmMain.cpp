@@ -324,12 +324,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == txtHex)
             txtHex_KeyUp();
     } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
-        // Another window or a popup menu (such as a box's own context menu) taking the
-        // keyboard for a while does not move the focus off the box: its text and selection
-        // stay as the user left them.
+        // Another window, a popup menu (such as a box's own context menu) or the menu bar
+        // taking the keyboard for a while does not move the focus off the box: its text and
+        // selection stay as the user left them.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const bool boxKeepsFocus =
-            reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+        const bool boxKeepsFocus = reason == Qt::ActiveWindowFocusReason ||
+                                   reason == Qt::PopupFocusReason ||
+                                   reason == Qt::MenuBarFocusReason;
         if (type == QEvent::FocusOut) {
             if (watched == txtHex && !boxKeepsFocus)
                 txtHex_LostFocus();

@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -349,6 +350,20 @@ private slots:
         QTRY_VERIFY(w->txtHex->hasFocus());
         QCOMPARE(w->txtHex->text(), QStringLiteral("AB"));
         // Returning from the menu is not entering the field: the caret stays where it was.
+        QVERIFY(!w->txtHex->hasSelectedText());
+        QCOMPARE(w->txtHex->cursorPosition(), 0);
+    }
+
+    void hexKeepsItsTextWhileTheMenuBarHasTheKeyboard() {
+        QVERIFY(typeInto(w->txtHex, QStringLiteral("C")));
+        QTest::keyClick(w->txtHex, Qt::Key_Home);
+        // The menu bar takes the keyboard (as with the Alt key) and gives it back.
+        w->menuBar()->setFocus(Qt::MenuBarFocusReason);
+        QVERIFY(!w->txtHex->hasFocus());
+        QCOMPARE(w->txtHex->text(), QStringLiteral("C"));
+        w->txtHex->setFocus(Qt::MenuBarFocusReason);
+        QVERIFY(w->txtHex->hasFocus());
+        QCOMPARE(w->txtHex->text(), QStringLiteral("C"));
         QVERIFY(!w->txtHex->hasSelectedText());
         QCOMPARE(w->txtHex->cursorPosition(), 0);
     }
