@@ -202,16 +202,26 @@ void TestPageFilesWindow::savePageKeepsTheUsersEdits() {
     QTRY_VERIFY(w.BodyString->hasFocus());
     QTest::keyClick(w.BodyString, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(w.BodyString, Qt::Key_Return);
-    QTest::keyClicks(w.BodyString, QStringLiteral("<!-- mine -->"));
+    QTest::keyClicks(w.BodyString, QStringLiteral("<!-- mine "));
+    // Characters that the keyboard helpers cannot name as keys arrive as key text.
+    for (QChar c : {QChar(0x00E9), QChar(0x2603)})
+        QTest::sendKeyEvent(QTest::Click, w.BodyString, Qt::Key_unknown, QString(c),
+                            Qt::NoModifier);
+    QTest::keyClicks(w.BodyString, QStringLiteral(" -->"));
     const QString page = w.BodyString->PageText();
-    QVERIFY(page.endsWith(QStringLiteral("</html>\r\n<!-- mine -->")));
+    QVERIFY(page.endsWith(QStringLiteral("</html>\r\n<!-- mine \u00E9\u2603 -->")));
+    // Single-byte text; a character beyond it goes in as a character reference.
+    QString single = page;
+    single.replace(QChar(0x2603), QStringLiteral("&#9731;"));
+    const QByteArray expected = fileBytes(single);
+    QVERIFY(expected.endsWith("</html>\r\n<!-- mine \xE9&#9731; -->\r\n"));
 
     t.platform.dialogAnswers << t.platform.path(QStringLiteral("HTMLDocs/edited.html"));
     QTest::mouseClick(w.SavePage, Qt::LeftButton);
-    QCOMPARE(t.platform.readFile(QStringLiteral("HTMLDocs/edited.html")), fileBytes(page));
+    QCOMPARE(t.platform.readFile(QStringLiteral("HTMLDocs/edited.html")), expected);
 
     QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
-    QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")), fileBytes(page));
+    QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")), expected);
 }
 
 void TestPageFilesWindow::savePageIntoAnotherFolder() {

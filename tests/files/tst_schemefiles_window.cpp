@@ -285,6 +285,15 @@ void TestSchemeFilesWindow::savedBytes() {
     saveByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/copy.tnx")));
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/copy.tnx")),
              schemeBytes({"#ff8000", "abc", "", "FFFFFF", "ff00cc"}));
+
+    // Bytes above 127 survive the round trip.
+    const QByteArray odd = "[Background Color]\r\n\xE9\xFF\x80\r\n[Text Color]\r\n 12 \r\n"
+                           "[Link Color]\r\nFFFFFF\r\n[VLink Color]\r\nFFFFFF\r\n"
+                           "[ALink Color]\r\nFFFFFF\r\n";
+    t.platform.writeFile(QStringLiteral("Templates/bytes.tnx"), odd);
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/bytes.tnx")));
+    saveByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/bytes2.tnx")));
+    QCOMPARE(t.platform.readFile(QStringLiteral("Templates/bytes2.tnx")), odd);
 }
 
 void TestSchemeFilesWindow::dialogs_data() {
@@ -450,6 +459,18 @@ void TestSchemeFilesWindow::openFileContents_data() {
                "[Hover Color]\r\n123456\r\n"
         << QStringList{"336699", "FF8000", "00FF00", "0000FF", "FF00FF"} << sections
         << QStringList{"336699", "FF8000", "00FF00", "0000FF", "FF00FF"} << "336699";
+    QTest::newRow("blanks kept in the value")
+        << schemeBytes({"33 66 99", " FF8000 ", "00FF00\t", "0000FF", "FF00FF"})
+        << QStringList{"33 66 99", " FF8000 ", "00FF00\t", "0000FF", "FF00FF"} << sections
+        << QStringList{"330606", "0FF800", "00FF00", "0000FF", "FF00FF"} << "330606";
+    QTest::newRow("bytes above 127")
+        << QByteArray("[Background Color]\r\n000000\r\n[Text Color \xE9]\r\n\xFF\xE9\r\n"
+                      "[Link Color]\r\nFFFFFF\r\n[VLink Color]\r\nFFFFFF\r\n[ALink Color]\r\n"
+                      "FFFFFF\r\n")
+        << QStringList{"000000", QStringLiteral("\u00FF\u00E9"), "FFFFFF", "FFFFFF", "FFFFFF"}
+        << QStringList{"[Background Color]", QStringLiteral("[Text Color \u00E9]"), "[Link Color]",
+                       "[VLink Color]", "[ALink Color]"}
+        << QStringList{"000000", "000000", "FFFFFF", "FFFFFF", "FFFFFF"} << "000000";
     QTest::newRow("lower case and short values")
         << schemeBytes({"ff", "abc", "12345", "0000ff", "FF00FF00"})
         << QStringList{"ff", "abc", "12345", "0000ff", "FF00FF00"} << sections
