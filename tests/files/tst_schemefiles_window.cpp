@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTest>
 
 namespace {
@@ -193,6 +194,7 @@ private slots:
     void openFileContents_data();
     void openFileContents();
     void openFromOutsideTemplates();
+    void openReplacesTheTextsInTheOpenCodeView();
     void saveFailure_data();
     void saveFailure();
     void openFailure_data();
@@ -541,12 +543,44 @@ void TestSchemeFilesWindow::openFromOutsideTemplates() {
     QCOMPARE(t.w().windowTitle(), QStringLiteral("Tintara - [away.tnx]"));
 }
 
+void TestSchemeFilesWindow::openReplacesTheTextsInTheOpenCodeView() {
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    QTest::mouseClick(w.ViewCode, Qt::LeftButton);
+    QTRY_VERIFY(w.BodyString->isVisible());
+    // The user's edit in the shown page is replaced by the opened scheme's page.
+    QTest::mouseClick(w.BodyString->viewport(), Qt::LeftButton);
+    QTRY_VERIFY(w.BodyString->hasFocus());
+    QTest::keyClick(w.BodyString, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(w.BodyString, QStringLiteral("edited"));
+    QVERIFY(w.BodyString->PageText().endsWith(QStringLiteral("edited")));
+
+    t.platform.writeFile(QStringLiteral("Templates/v.tnx"),
+                         schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/v.tnx")));
+
+    QCOMPARE(pageColours(w), expectedPages({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    QVERIFY(!w.BodyString->PageText().contains(QStringLiteral("edited")));
+    QString shown = w.BodyString->PageText();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(w.BodyString->toPlainText(), shown);
+    // The other tab shows the new page when it is chosen.
+    QTest::mouseClick(w.TabMain, Qt::LeftButton, {}, w.TabMain->tabRect(1).center());
+    QTRY_VERIFY(w.CSSString->isVisible());
+    shown = w.CSSString->PageText();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(w.CSSString->toPlainText(), shown);
+    QVERIFY(shown.contains(QStringLiteral("background-color:#336699;")));
+}
+
 void TestSchemeFilesWindow::saveFailure_data() {
     QTest::addColumn<QString>("relative");
     QTest::addColumn<bool>("failWrite"); // through the platform, else an impossible path
     QTest::addColumn<QString>("reason");
     QTest::newRow("write refused") << "Templates/old.tnx" << true << "Permission denied";
     QTest::newRow("under a regular file") << "plain.txt/new.tnx" << false << "Not a directory";
+    QTest::newRow("a folder") << "Templates/folder.tnx" << false << "directory";
     QTest::newRow("missing folder")
         << "no/such/folder/new.tnx" << false << "No such file or directory";
 }
@@ -557,6 +591,7 @@ void TestSchemeFilesWindow::saveFailure() {
     QFETCH(QString, reason);
     Window t;
     t.platform.writeFile(QStringLiteral("plain.txt"), "just a file\r\n");
+    QDir(t.platform.dir.path()).mkpath(QStringLiteral("Templates/folder.tnx"));
     const QByteArray oldScheme = schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"});
     t.platform.writeFile(QStringLiteral("Templates/old.tnx"), oldScheme);
     QVERIFY(t.start());
@@ -583,6 +618,7 @@ void TestSchemeFilesWindow::saveFailure() {
     QVERIFY(!QFileInfo::exists(t.platform.path(QStringLiteral("no"))));
     QCOMPARE(QDir(t.platform.path(QStringLiteral("Templates"))).entryList(QDir::Files),
              QStringList({"old.tnx"}));
+    QVERIFY(QFileInfo(t.platform.path(QStringLiteral("Templates/folder.tnx"))).isDir());
 }
 
 void TestSchemeFilesWindow::openFailure_data() {
