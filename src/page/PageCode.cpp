@@ -10,7 +10,7 @@ namespace {
 
 using L = QLatin1StringView;
 
-constexpr L kUrl(SampleLinkUrl);
+constexpr L kUrl(SampleLinkUrl, sizeof(SampleLinkUrl) - 1);
 
 constexpr L kMetaLines("<meta name=\"description\" content=\" \">\r\n"
                        "<meta name=\"keywords\" content=\" \">\r\n"

@@ -8,7 +8,9 @@ inline constexpr int TwipsPerPixel = 15;
 
 // The design counts a window's height with its title bar and borders; the window system adds
 // them outside the geometry that the program sets, so the program subtracts this allowance.
-inline constexpr int WindowFramePixels = 30;
+// With it the closed window ends just above the code area and the open one shows the whole
+// design client area below the menu bar.
+inline constexpr int WindowFramePixels = 32;
 
 // Nearest pixel (halves away from zero).
 constexpr int twipsToPixels(int twips) {

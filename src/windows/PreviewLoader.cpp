@@ -3,11 +3,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibrary>
 #include <QMetaObject>
+#include <QOpenGLContext>
 #include <QStringList>
 
 #include <unistd.h>
+
+// Qt's own accessors for the application-wide shared OpenGL context (exported by Qt GUI).
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
 
@@ -16,9 +22,24 @@ using CreatePreviewWindow = QWidget* (*)();
 // The factory of the loaded browser library; resolved once, the library is never unloaded.
 CreatePreviewWindow createPreviewWindow = nullptr;
 
+// The browser engine draws through an OpenGL context shared with the application. Asking Qt
+// for that at start-up would load the OpenGL drivers into every run (about 55 MiB and tens of
+// milliseconds), although most runs never preview; so the shared context is made here, just
+// before the engine is loaded.
+void provideSharedOpenGLContext() {
+    if (qt_gl_global_share_context())
+        return;
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    auto* context = new QOpenGLContext(qApp);
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create(); // without a usable driver the engine falls back to software drawing
+    qt_gl_set_global_share_context(context);
+}
+
 bool loadPreviewLibrary(QString* error) {
     if (createPreviewWindow)
         return true;
+    provideSharedOpenGLContext();
 
     const QStringList folders{QCoreApplication::applicationDirPath(),
                               QStringLiteral(TINTARA_BUILD_DIR)};
@@ -91,10 +112,6 @@ bool PreviewLoader::Show(const QUrl& url, QString* error) {
 }
 
 void prepareBrowserEnvironment() {
-    // The browser engine shares its OpenGL context with the windows; when it is loaded after
-    // the application object exists, the sharing must have been asked for beforehand.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-
     // Chromium will not start its sandbox as root.
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -27,8 +27,8 @@ private:
 };
 
 // What the browser engine needs to be in place before the application object exists, because
-// it may be loaded later from a library: a shared OpenGL context for all windows, Chromium's
-// sandbox off when running as root (it refuses to start otherwise) and software rendering
-// unless the caller chose Chromium flags of its own. Call it first thing in main; it only sets
-// an attribute and two environment variables.
+// it may be loaded later from a library: Chromium's sandbox off when running as root (it
+// refuses to start otherwise) and software rendering unless the caller chose Chromium flags of
+// its own. Call it first thing in main; it only sets two environment variables. (The shared
+// OpenGL context the engine also needs is made when the library is loaded.)
 void prepareBrowserEnvironment();
