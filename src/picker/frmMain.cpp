@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTabBar>
 #include <QTimer>
 
@@ -406,7 +407,9 @@ void frmMain::Form_Load() {
     // 13. Fonts.
     QStringList names = platform_.ScreenFonts();
     SortStrings(names);
-    Fonts->addItems(names);
+    // A plain string list model: a machine can have thousands of fonts, and the combo box's
+    // own item model would make an item object for each.
+    Fonts->setModel(new QStringListModel(names, Fonts));
     if (Fonts->count() > 0) {
         Fonts->setCurrentIndex(0);
         Fonts_Click();
