@@ -12,10 +12,30 @@ FakePlatform::FakePlatform() {
 
 std::optional<QString> FakePlatform::ShowFileDialog(QWidget*, const FileDialogRequest& request) {
     dialogRequests << request;
-    if (dialogAnswers.isEmpty())
-        return std::nullopt;
-    return dialogAnswers.takeFirst();
+    const std::optional<QString> answer =
+        dialogAnswers.isEmpty() ? std::nullopt : dialogAnswers.takeFirst();
+    if (onDialogAnswered)
+        onDialogAnswered(request, answer);
+    return answer;
 }
+
+bool FakePlatform::isReadOnly(const QString& path) const {
+    const QString clean = QDir::cleanPath(path);
+    for (const QString& folder : readOnlyFolders) {
+        const QString root = QDir::cleanPath(folder);
+        if (clean == root || clean.startsWith(root + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+namespace {
+bool refuse(QString* error, const char* reason) {
+    if (error)
+        *error = QString::fromLatin1(reason);
+    return false;
+}
+} // namespace
 
 void FakePlatform::ShowMessage(QWidget*, const QString& text, const QString& caption,
                                MessageIcon icon) {
@@ -23,6 +43,8 @@ void FakePlatform::ShowMessage(QWidget*, const QString& text, const QString& cap
 }
 
 bool FakePlatform::CreateFolder(const QString& path, QString* error) {
+    if (isReadOnly(path))
+        return refuse(error, "Read-only file system");
     if (failCreateFolder.contains(path)) {
         if (error)
             *error = QStringLiteral("Permission denied");
@@ -32,6 +54,8 @@ bool FakePlatform::CreateFolder(const QString& path, QString* error) {
 }
 
 bool FakePlatform::DeleteFolder(const QString& path, QString* error) {
+    if (isReadOnly(path))
+        return refuse(error, "Read-only file system");
     if (failDeleteFolder.contains(path)) {
         if (error)
             *error = QStringLiteral("Permission denied");
@@ -49,8 +73,9 @@ bool FakePlatform::ReadFile(const QString& path, QByteArray* content, QString* e
     return Platform::ReadFile(path, content, error);
 }
 
-bool FakePlatform::WriteFileAtomic(const QString& path, const QByteArray& content,
-                                   QString* error) {
+bool FakePlatform::WriteFileAtomic(const QString& path, const QByteArray& content, QString* error) {
+    if (isReadOnly(path))
+        return refuse(error, "Read-only file system");
     if (failWrites.contains(path)) {
         if (error)
             *error = QStringLiteral("Permission denied");

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 #include <QTemporaryDir>
+#include <functional>
 
 class FakePlatform : public Platform {
 public:
@@ -24,6 +25,10 @@ public:
     // A dialog with no answer left is cancelled.
     QList<std::optional<QString>> dialogAnswers;
     QList<FileDialogRequest> dialogRequests;
+    // Run when a dialog has been answered, after the user's choice and before the program
+    // acts on it: the place to change the chosen file behind the program's back.
+    std::function<void(const FileDialogRequest& request, const std::optional<QString>& answer)>
+        onDialogAnswered;
 
     struct Message {
         QString text;
@@ -34,6 +39,10 @@ public:
 
     // Paths (exact) whose reads, writes, folder creation or removal fail.
     QSet<QString> failReads, failWrites, failCreateFolder, failDeleteFolder;
+    // Folders that behave as read-only: writing a file, making a folder or removing one at or
+    // below any of them fails with "Read-only file system". Reads are not affected.
+    QStringList readOnlyFolders;
+    bool isReadOnly(const QString& path) const;
 
     QString ProgramFolder() override { return dir.path(); }
     QStringList ScreenFonts() override { return fonts; }
