@@ -8,6 +8,10 @@ TINTARA_BUILD="${TINTARA_BUILD:-$TINTARA_ROOT/build}"
 TINTARA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-webengine-dev libgl-dev
     libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation)
 
+# What the fuzz script needs: the core library's build and clang with libFuzzer and the
+# sanitizer runtimes.
+FUZZ_PACKAGES=(cmake ninja-build qt6-base-dev libgl-dev clang libclang-rt-14-dev)
+
 install_missing_packages() {
     local missing=() pkg
     for pkg in "$@"; do
