@@ -1,0 +1,770 @@
+// Bad input and failing disks met through the main window: scheme files that are huge, hold NUL
+// bytes or change between the file dialog and the read or write; settings files in odd shapes at
+// start-up and shut-down; and a program folder that cannot be written to. Each case states what
+// the user sees, and checks that nothing the user had is lost.
+
+#include "FakePlatform.h"
+#include "picker/BrightnessStrip.h"
+#include "picker/frmMain.h"
+#include "windows/PreviewLoader.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString StartMessage =
+    QStringLiteral("File Doesn't Exist, Click Open To Open A Color Scheme...");
+
+// The holders are single-line boxes of at most this many characters.
+constexpr int HolderLimit = 32767;
+
+// The colour a text stands for, read here independently: "#" and what precedes it dropped,
+// then pairs of characters 1-2, 3-4, 5-6, each read as hex digits up to the first other
+// character (blanks, tabs and line feeds skipped).
+int32_t colourOf(QString text) {
+    const qsizetype hash = text.indexOf(QLatin1Char('#'));
+    if (hash >= 0)
+        text = text.mid(hash + 1);
+    int32_t colour = 0;
+    for (int pair = 0; pair < 3; ++pair) {
+        int value = 0;
+        for (const QChar c : QStringView(text).mid(pair * 2, 2)) {
+            if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n'))
+                continue;
+            bool ok = false;
+            const int digit = QString(c).toInt(&ok, 16);
+            if (!ok || c.unicode() > 127)
+                break;
+            value = value * 16 + digit;
+        }
+        colour |= value << (8 * pair);
+    }
+    return colour;
+}
+
+QString hexText(int32_t colour) {
+    return QStringLiteral("%1%2%3")
+        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+QByteArray schemeBytes(const QList<QByteArray>& values) {
+    const char* sections[] = {"[Background Color]", "[Text Color]", "[Link Color]", "[VLink Color]",
+                              "[ALink Color]"};
+    QByteArray bytes;
+    for (int i = 0; i < 5; ++i)
+        bytes += QByteArray(sections[i]) + "\r\n" + values[i] + "\r\n";
+    return bytes;
+}
+
+QStringList holders(const frmMain& w) {
+    return {w.backC->text(), w.textC->text(), w.linkC->text(), w.vlinkC->text(), w.alinkC->text()};
+}
+
+QStringList headers(const frmMain& w) {
+    return {w.backheader->text(), w.textheader->text(), w.linkheader->text(), w.vlinkheader->text(),
+            w.alinkheader->text()};
+}
+
+QStringList swatches(const frmMain& w) {
+    return {hexText(w.BGColor->BackColor()), hexText(w.TextColor->ForeColor()),
+            hexText(w.LinkColor->ForeColor()), hexText(w.VLinkColor->ForeColor()),
+            hexText(w.ALinkColor->ForeColor())};
+}
+
+QStringList fields(const frmMain& w) {
+    return {w.txtHue->text(),   w.txtSat->text(),  w.txtBri->text(), w.txtRed->text(),
+            w.txtGreen->text(), w.txtBlue->text(), w.txtHex->text()};
+}
+
+// Everything that a file command may change, and the page texts.
+QStringList windowState(const frmMain& w) {
+    QStringList lines;
+    lines << QStringLiteral("caption ") + w.windowTitle();
+    lines << QStringLiteral("LastFile ") + w.LastFile->text();
+    lines << QStringLiteral("holders ") + holders(w).join(QLatin1Char(' '));
+    lines << QStringLiteral("headers ") + headers(w).join(QLatin1Char('|'));
+    lines << QStringLiteral("swatches ") + swatches(w).join(QLatin1Char(' '));
+    lines << QStringLiteral("fields ") + fields(w).join(QLatin1Char(' '));
+    lines << QStringLiteral("current ") + hexText(w.lblCurrColor->BackColor());
+    lines << QStringLiteral("old ") + hexText(w.lblOldColor->BackColor()) + QLatin1Char(' ') +
+                 w.txtHex2->text();
+    lines << QStringLiteral("strip ") + hexText(w.picBrightness->Point(0, 100));
+    lines << QStringLiteral("marker %1 %2,%3")
+                 .arg(w.selector->isHidden())
+                 .arg(w.selector->LeftTwips)
+                 .arg(w.selector->TopTwips);
+    lines << QStringLiteral("target ") + w.Combo->currentText();
+    lines << w.BodyString->PageText() << w.CSSString->PageText();
+    return lines;
+}
+
+// The five colours as the default page's body tag carries them.
+QString bodyTag(const QStringList& v) {
+    return QStringLiteral("<body bgcolor=\"#%1\" TEXT=\"#%2\" LINK=\"#%3\" VLINK=\"#%4\" "
+                          "ALINK=\"#%5\">")
+        .arg(v[0], v[1], v[2], v[3], v[4]);
+}
+
+void clickCell(frmMain& w, int index) {
+    QTest::mouseClick(w.pc(index), Qt::LeftButton, {}, w.pc(index)->rect().center());
+}
+
+void saveSchemeByButton(FakePlatform& platform, frmMain& w, const QString& path) {
+    platform.dialogAnswers << path;
+    QTest::mouseClick(w.SaveScheme, Qt::LeftButton);
+}
+
+void openByButton(FakePlatform& platform, frmMain& w, const QString& path) {
+    platform.dialogAnswers << path;
+    QTest::mouseClick(w.OpenScheme, Qt::LeftButton);
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+struct Window {
+    FakePlatform platform;
+    std::unique_ptr<frmMain> window;
+    frmMain& w() { return *window; }
+    bool start() {
+        window = std::make_unique<frmMain>(platform);
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+    ~Window() {
+        if (window && window->Preview().window())
+            window->Preview().window()->close();
+    }
+    QString temp() const { return platform.dir.path() + QStringLiteral("/Temp"); }
+};
+
+// A line of about ten million characters: six hex digits, then decimal digits.
+QByteArray hugeLine(const QByteArray& head) {
+    QByteArray line = head;
+    line.reserve(10 * 1024 * 1024);
+    while (line.size() < 10 * 1024 * 1024)
+        line += "0123456789";
+    return line;
+}
+
+} // namespace
+
+class TestBadInputFilesWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- scheme files
+    void openHugeLine_data();
+    void openHugeLine();
+    void openNulBytesAndSaveThemBack();
+    void openFileChangedAfterTheDialog_data();
+    void openFileChangedAfterTheDialog();
+    void saveTargetChangedAfterTheDialog_data();
+    void saveTargetChangedAfterTheDialog();
+
+    // ---- settings file
+    void oddSettingsFiles_data();
+    void oddSettingsFiles();
+    void nameWithAByteAbove127SurvivesARestart();
+
+    // ---- read-only program folder
+    void readOnlyFolderPreview_data();
+    void readOnlyFolderPreview();
+    void readOnlyFolderSavePage();
+    void readOnlyFolderSaveScheme();
+    void readOnlyFolderShutDown_data();
+    void readOnlyFolderShutDown();
+};
+
+// A scheme file holding one line of ten million characters opens without a message. Each line
+// goes to its holder as read, but a holder keeps at most 32767 characters, so the huge line
+// arrives cut to its first 32767; the page texts carry the holders, the swatches show the colour
+// of the first six characters, the other lines are read in full, and the file is not touched.
+// The window answers the next palette click as usual.
+void TestBadInputFilesWindow::openHugeLine_data() {
+    QTest::addColumn<int>("line"); // 0-based index of the huge line; -1: the only line
+    QTest::newRow("only line, no line break") << -1;
+    QTest::newRow("huge section line") << 0;
+    QTest::newRow("huge background value") << 1;
+    QTest::newRow("huge link value") << 5;
+}
+
+void TestBadInputFilesWindow::openHugeLine() {
+    QFETCH(int, line);
+    const QByteArray huge = hugeLine("ABCDEF");
+    QList<QByteArray> lines{"[Background Color]", "336699", "[Text Color]",  "FF8000",
+                            "[Link Color]",       "00FF00", "[VLink Color]", "0000FF",
+                            "[ALink Color]",      "FF00FF"};
+    QByteArray content;
+    if (line < 0) {
+        content = huge;
+        lines = {huge, "", "", "", "", "", "", "", "", ""};
+    } else {
+        lines[line] = huge;
+        content = lines.join("\r\n") + "\r\n";
+    }
+    Window t;
+    t.platform.writeFile(QStringLiteral("Templates/huge.tnx"), content);
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    clickCell(w, 189); // the old colour 00FFFF and the marker, which opening keeps
+    QCOMPARE(w.Combo->currentText(), QStringLiteral("Background Color"));
+
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/huge.tnx")));
+
+    QVERIFY(t.platform.messages.isEmpty());
+    QStringList expectedHolders, expectedHeaders;
+    for (int i = 0; i < 10; ++i) {
+        const QString read = QString::fromLatin1(lines[i]).left(HolderLimit);
+        (i % 2 ? expectedHolders : expectedHeaders) << read;
+    }
+    if (line >= 0) {
+        const QString cut = (line % 2 ? holders(w) : headers(w)).at(line / 2);
+        QCOMPARE(cut.size(), HolderLimit); // cut: the rest of the line is not kept
+        QVERIFY(huge.startsWith(cut.toLatin1()));
+    }
+    QCOMPARE(holders(w), expectedHolders);
+    QCOMPARE(headers(w), expectedHeaders);
+    QStringList expectedSwatches;
+    for (const QString& value : expectedHolders)
+        expectedSwatches << hexText(colourOf(value));
+    QCOMPARE(swatches(w), expectedSwatches);
+    // The page texts carry the holders as they stand, the cut value included.
+    QVERIFY(w.BodyString->PageText().contains(bodyTag(expectedHolders)));
+    QCOMPARE(w.lblCurrColor->BackColor(), colourOf(expectedHolders[0]));
+    // The fields show the current colour as a colour, not the line as read.
+    QCOMPARE(w.txtHex->text(), hexText(colourOf(expectedHolders[0])));
+    QCOMPARE(w.LastFile->text(), QStringLiteral("huge.tnx"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [huge.tnx]"));
+    // Nothing the opening does not replace is lost: target, old colour, marker.
+    QCOMPARE(w.Combo->currentText(), QStringLiteral("Background Color"));
+    QCOMPARE(hexText(w.lblOldColor->BackColor()), QStringLiteral("00FFFF"));
+    QVERIFY(!w.selector->isHidden());
+    QCOMPARE(w.selector->LeftTwips, w.pc(189)->LeftTwips + 15);
+    QCOMPARE(t.platform.readFile(QStringLiteral("Templates/huge.tnx")), content);
+
+    // The window goes on working: a palette click reaches the background and the pages.
+    clickCell(w, 180);
+    QCOMPARE(w.backC->text(), QStringLiteral("FF0000"));
+    QVERIFY(w.BodyString->PageText().contains(QStringLiteral("<body bgcolor=\"#FF0000\"")));
+    QVERIFY(w.CSSString->PageText().contains(QStringLiteral("background-color:#FF0000;")));
+}
+
+// NUL bytes are ordinary characters of a line: they stay in the holders and page texts, count as
+// the end of a colour pair's digits, and a scheme saved again carries them back byte for byte.
+void TestBadInputFilesWindow::openNulBytesAndSaveThemBack() {
+    // "~" stands for a NUL byte.
+    QByteArray content("[Background~Color]\r\nFF~8000\r\n[Text Color]\r\n~~~~~~\r\n"
+                       "[Link Color]\r\n00FF00~\r\n[VLink Color]\r\n~\r\n"
+                       "[ALink Color]\r\nFF00FF\r\n");
+    content.replace('~', '\0');
+    QCOMPARE(content.count('\0'), 1 + 1 + 6 + 1 + 1);
+    Window t;
+    t.platform.writeFile(QStringLiteral("Templates/nul.tnx"), content);
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/nul.tnx")));
+
+    QVERIFY(t.platform.messages.isEmpty());
+    const QChar nul(u'\0');
+    QCOMPARE(w.backheader->text(), QStringLiteral("[Background") + nul + QStringLiteral("Color]"));
+    const QStringList expected{QStringLiteral("FF") + nul + QStringLiteral("8000"), QString(6, nul),
+                               QStringLiteral("00FF00") + nul, QString(nul),
+                               QStringLiteral("FF00FF")};
+    QCOMPARE(holders(w), expected);
+    // FF, then a pair that starts with NUL (nothing), then 00: red only.
+    QCOMPARE(swatches(w), QStringList({"FF0000", "000000", "00FF00", "000000", "FF00FF"}));
+    QCOMPARE(hexText(w.lblCurrColor->BackColor()), QStringLiteral("FF0000"));
+    QVERIFY(w.BodyString->PageText().contains(bodyTag(expected)));
+
+    saveSchemeByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/copy.tnx")));
+    QVERIFY(t.platform.messages.isEmpty());
+    // The section lines are written anew; the values come back with their NUL bytes.
+    QCOMPARE(t.platform.readFile(QStringLiteral("Templates/copy.tnx")),
+             schemeBytes({QByteArray("FF\0"
+                                     "8000",
+                                     7),
+                          QByteArray(6, '\0'), QByteArray("00FF00\0", 7), QByteArray(1, '\0'),
+                          "FF00FF"}));
+}
+
+// The chosen scheme file changes after the user answered the open dialog and before the program
+// reads it. What counts is the file as it is when read: a file that is gone, a folder or
+// unreadable brings a message naming it and changes nothing; a replaced file opens with its new
+// content; an emptied one opens as an empty scheme (all colours black).
+void TestBadInputFilesWindow::openFileChangedAfterTheDialog_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("reason"); // empty: the file opens
+    QTest::newRow("deleted") << "deleted"
+                             << "No such file or directory";
+    QTest::newRow("replaced by a folder") << "folder"
+                                          << "folder";
+    QTest::newRow("made unreadable") << "unreadable"
+                                     << "Permission denied";
+    QTest::newRow("replaced by another scheme") << "replaced" << QString();
+    QTest::newRow("emptied") << "emptied" << QString();
+}
+
+void TestBadInputFilesWindow::openFileChangedAfterTheDialog() {
+    QFETCH(QString, change);
+    QFETCH(QString, reason);
+    Window t;
+    t.platform.writeFile(QStringLiteral("Templates/first.tnx"),
+                         schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    t.platform.writeFile(QStringLiteral("Templates/chosen.tnx"),
+                         schemeBytes({"FFFF00", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/first.tnx")));
+    clickCell(w, 195);
+    const QStringList before = windowState(w);
+    const QString path = t.platform.path(QStringLiteral("Templates/chosen.tnx"));
+
+    int hookRuns = 0;
+    t.platform.onDialogAnswered = [&](const FileDialogRequest& request,
+                                      const std::optional<QString>& answer) {
+        ++hookRuns;
+        QVERIFY(!request.save);
+        QCOMPARE(answer, std::optional<QString>(path));
+        // The file was there when the user chose it.
+        QVERIFY(QFileInfo(path).isFile());
+        if (change == QLatin1String("deleted")) {
+            QVERIFY(QFile::remove(path));
+        } else if (change == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir().mkdir(path));
+        } else if (change == QLatin1String("unreadable")) {
+            t.platform.failReads << path;
+        } else if (change == QLatin1String("replaced")) {
+            t.platform.writeFile(QStringLiteral("Templates/chosen.tnx"),
+                                 schemeBytes({"102030", "405060", "708090", "A0B0C0", "D0E0F0"}));
+        } else {
+            t.platform.writeFile(QStringLiteral("Templates/chosen.tnx"), QByteArray());
+        }
+    };
+    openByButton(t.platform, w, path);
+    QCOMPARE(hookRuns, 1);
+
+    if (!reason.isEmpty()) {
+        QCOMPARE(t.platform.messages.size(), 1);
+        const FakePlatform::Message message = t.platform.messages.first();
+        QCOMPARE(message.caption, QStringLiteral("Tintara"));
+        QVERIFY2(message.text.contains(path), qPrintable(message.text));
+        QVERIFY2(message.text.contains(reason), qPrintable(message.text));
+        QCOMPARE(windowState(w), before);
+        QCOMPARE(w.LastFile->text(), QStringLiteral("first.tnx"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [first.tnx]"));
+        return;
+    }
+    QVERIFY(t.platform.messages.isEmpty());
+    QCOMPARE(w.LastFile->text(), QStringLiteral("chosen.tnx"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [chosen.tnx]"));
+    if (change == QLatin1String("replaced")) {
+        const QStringList now{"102030", "405060", "708090", "A0B0C0", "D0E0F0"};
+        QCOMPARE(holders(w), now);
+        QCOMPARE(swatches(w), now);
+        QVERIFY(w.BodyString->PageText().contains(bodyTag(now)));
+        QCOMPARE(hexText(w.lblCurrColor->BackColor()), QStringLiteral("102030"));
+    } else {
+        QCOMPARE(holders(w), QStringList({"", "", "", "", ""}));
+        QCOMPARE(swatches(w), QStringList({"000000", "000000", "000000", "000000", "000000"}));
+        QCOMPARE(w.lblCurrColor->BackColor(), 0);
+        QCOMPARE(w.txtHex->text(), QStringLiteral("000000"));
+    }
+}
+
+// The place chosen in the save dialog changes before the scheme is written. A folder that has
+// gone or a file that has become a folder brings a message naming the path; the caption stays,
+// nothing is created and no temporary file is left. A file made there meanwhile is replaced by
+// the scheme, as the user asked.
+void TestBadInputFilesWindow::saveTargetChangedAfterTheDialog_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("reason"); // empty: the save succeeds
+    QTest::newRow("folder removed") << "folder removed"
+                                    << "No such file or directory";
+    QTest::newRow("file replaced by a folder") << "file became folder"
+                                               << "directory";
+    QTest::newRow("file made meanwhile") << "file made" << QString();
+}
+
+void TestBadInputFilesWindow::saveTargetChangedAfterTheDialog() {
+    QFETCH(QString, change);
+    QFETCH(QString, reason);
+    Window t;
+    const QString folder = t.platform.path(QStringLiteral("Schemes"));
+    const QString path = folder + QStringLiteral("/mine.tnx");
+    t.platform.writeFile(QStringLiteral("Schemes/mine.tnx"),
+                         schemeBytes({"111111", "222222", "333333", "444444", "555555"}));
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    clickCell(w, 180);
+    const QStringList before = windowState(w);
+
+    t.platform.onDialogAnswered = [&](const FileDialogRequest& request,
+                                      const std::optional<QString>& answer) {
+        QVERIFY(request.save);
+        QCOMPARE(answer, std::optional<QString>(path));
+        if (change == QLatin1String("folder removed")) {
+            QVERIFY(QDir(folder).removeRecursively());
+        } else if (change == QLatin1String("file became folder")) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QVERIFY(QFile::remove(path));
+            t.platform.writeFile(QStringLiteral("Schemes/mine.tnx"), "made meanwhile\r\n");
+        }
+    };
+    saveSchemeByButton(t.platform, w, path);
+
+    if (reason.isEmpty()) {
+        QVERIFY(t.platform.messages.isEmpty());
+        QCOMPARE(t.platform.readFile(QStringLiteral("Schemes/mine.tnx")),
+                 schemeBytes({"FF0000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [mine.tnx]"));
+        QCOMPARE(filesIn(folder), QStringList({"mine.tnx"}));
+        return;
+    }
+    QCOMPARE(t.platform.messages.size(), 1);
+    const FakePlatform::Message message = t.platform.messages.first();
+    QCOMPARE(message.caption, QStringLiteral("Tintara"));
+    QVERIFY2(message.text.contains(path), qPrintable(message.text));
+    QVERIFY2(message.text.contains(reason), qPrintable(message.text));
+    QCOMPARE(windowState(w), before);
+    if (change == QLatin1String("folder removed")) {
+        QVERIFY(!QFileInfo::exists(folder));
+    } else {
+        QVERIFY(QFileInfo(path).isDir());
+        QCOMPARE(filesIn(folder), QStringList());
+    }
+}
+
+// Settings files in shapes a hand edit or another editor leaves behind, read at start-up and
+// rewritten at shut-down. The first section and the first key of a name count; a key in a later
+// section of the same name is not looked at. A byte-order mark is skipped and kept. Text is read
+// one byte per character, so a name written as UTF-8 does not name the file and the start takes
+// the path for a missing scheme. At close only the LastFile line of the first section changes
+// (or a line is added); every other byte stays.
+void TestBadInputFilesWindow::oddSettingsFiles_data() {
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QString>("lastFile");        // what LastFile shows after start-up
+    QTest::addColumn<QString>("openBeforeClose"); // a scheme opened before closing, or empty
+    QTest::addColumn<QByteArray>("configAfter");  // the settings file after the close
+
+    const QByteArray message = StartMessage.toLatin1();
+    QTest::newRow("empty file") << QByteArray("") << StartMessage << QString()
+                                << "[Settings]\r\nLastFile=" + message + "\r\n";
+    QTest::newRow("no section at all")
+        << QByteArray("LastFile=mine.tnx\r\n") << StartMessage << QString()
+        << "LastFile=mine.tnx\r\n[Settings]\r\nLastFile=" + message + "\r\n";
+    QTest::newRow("key commented out")
+        << QByteArray("[Settings]\r\n;LastFile=mine.tnx\r\n") << StartMessage << QString()
+        << "[Settings]\r\nLastFile=" + message + "\r\n;LastFile=mine.tnx\r\n";
+    QTest::newRow("duplicate keys: the first counts")
+        << QByteArray("[Settings]\r\nLastFile=mine.tnx\r\nLastFile=yours.tnx\r\n") << "mine.tnx"
+        << "other.tnx" << QByteArray("[Settings]\r\nLastFile=other.tnx\r\nLastFile=yours.tnx\r\n");
+    QTest::newRow("duplicate sections: the first counts")
+        << QByteArray("[Settings]\r\nLastFile=mine.tnx\r\n[Other]\r\nA=1\r\n"
+                      "[Settings]\r\nLastFile=yours.tnx\r\n")
+        << "mine.tnx"
+        << "other.tnx"
+        << QByteArray("[Settings]\r\nLastFile=other.tnx\r\n[Other]\r\nA=1\r\n"
+                      "[Settings]\r\nLastFile=yours.tnx\r\n");
+    QTest::newRow("key only in the second of two sections")
+        << QByteArray("[Settings]\r\nWidth=3\r\n[Settings]\r\nLastFile=mine.tnx\r\n")
+        << StartMessage << "other.tnx"
+        << QByteArray("[Settings]\r\nWidth=3\r\nLastFile=other.tnx\r\n"
+                      "[Settings]\r\nLastFile=mine.tnx\r\n");
+    QTest::newRow("UTF-8 byte-order mark")
+        << QByteArray("\xEF\xBB\xBF[Settings]\r\nLastFile=mine.tnx\r\n") << "mine.tnx"
+        << "other.tnx" << QByteArray("\xEF\xBB\xBF[Settings]\r\nLastFile=other.tnx\r\n");
+    QTest::newRow("only a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF") << StartMessage << QString()
+        << "\xEF\xBB\xBF[Settings]\r\nLastFile=" + message + "\r\n";
+    QTest::newRow("byte-order mark, comment, no line break at the end")
+        << QByteArray("\xEF\xBB\xBF; mine\r\n[Settings]\r\nLastFile=mine.tnx") << "mine.tnx"
+        << "other.tnx" << QByteArray("\xEF\xBB\xBF; mine\r\n[Settings]\r\nLastFile=other.tnx");
+    QTest::newRow("UTF-8 name after a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF[Settings]\r\nLastFile=caf\xC3\xA9.tnx\r\n") << StartMessage
+        << QString() << "\xEF\xBB\xBF[Settings]\r\nLastFile=" + message + "\r\n";
+    QTest::newRow("other sections and comments around")
+        << QByteArray("; kept\r\n[A]\r\nx = 1 ; not a comment\r\n\r\n[Settings]\r\n"
+                      "LastFile = mine.tnx \r\n; after\r\n[B]\nLastFile=b\n")
+        << "mine.tnx"
+        << "other.tnx"
+        << QByteArray("; kept\r\n[A]\r\nx = 1 ; not a comment\r\n\r\n[Settings]\r\n"
+                      "LastFile=other.tnx\r\n; after\r\n[B]\nLastFile=b\n");
+}
+
+void TestBadInputFilesWindow::oddSettingsFiles() {
+    QFETCH(QByteArray, config);
+    QFETCH(QString, lastFile);
+    QFETCH(QString, openBeforeClose);
+    QFETCH(QByteArray, configAfter);
+    Window t;
+    t.platform.writeFile(QStringLiteral("Config.ini"), config);
+    t.platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+                         schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    t.platform.writeFile(QStringLiteral("Templates/yours.tnx"),
+                         schemeBytes({"FFFF00", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    t.platform.writeFile(QStringLiteral("Templates/other.tnx"),
+                         schemeBytes({"123456", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    t.platform.writeFile(QStringLiteral("Templates/caf\u00E9.tnx"),
+                         schemeBytes({"ABCDEF", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    QCOMPARE(w.LastFile->text(), lastFile);
+    if (lastFile == StartMessage) {
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintara"));
+        QCOMPARE(holders(w), QStringList({"000000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    } else {
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [") + lastFile + QLatin1Char(']'));
+        QCOMPARE(holders(w), QStringList({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    }
+    QVERIFY(t.platform.messages.isEmpty());
+    if (!openBeforeClose.isEmpty())
+        openByButton(t.platform, w,
+                     t.platform.path(QStringLiteral("Templates/") + openBeforeClose));
+
+    QVERIFY(w.close());
+    QVERIFY(!w.isVisible());
+    QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini")), configAfter);
+    QVERIFY(t.platform.messages.isEmpty());
+    QCOMPARE(filesIn(t.platform.dir.path()), QStringList({"Config.ini"}));
+}
+
+// A scheme whose name has a byte above 127 (é) is remembered as that single byte and found
+// again at the next start.
+void TestBadInputFilesWindow::nameWithAByteAbove127SurvivesARestart() {
+    Window t;
+    const QString name = QStringLiteral("caf\u00E9.tnx");
+    t.platform.writeFile(QStringLiteral("Templates/") + name,
+                         schemeBytes({"ABCDEF", "FF8000", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    QVERIFY(t.start());
+    openByButton(t.platform, t.w(), t.platform.path(QStringLiteral("Templates/") + name));
+    QCOMPARE(t.w().LastFile->text(), name);
+    QVERIFY(t.w().close());
+    QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini")),
+             QByteArray("[Settings]\r\nLastFile=caf\xE9.tnx\r\n"));
+    t.window.reset();
+
+    QVERIFY(t.start());
+    QCOMPARE(t.w().LastFile->text(), name);
+    QCOMPARE(t.w().windowTitle(), QStringLiteral("Tintara - [") + name + QLatin1Char(']'));
+    QCOMPARE(t.w().backC->text(), QStringLiteral("ABCDEF"));
+    QCOMPARE(t.w().textC->text(), QStringLiteral("FF8000"));
+}
+
+// A program folder that cannot be written to (a read-only disk or share). Preview: the
+// temporary folder cannot be made, or a temporary page left by an earlier run cannot be
+// replaced; a message names the path and the reason, no preview window opens, the leftover
+// page stays as it was and the window is unchanged.
+void TestBadInputFilesWindow::readOnlyFolderPreview_data() {
+    QTest::addColumn<bool>("leftoverTemp");
+    QTest::newRow("no temporary folder yet") << false;
+    QTest::newRow("temporary page left from an earlier run") << true;
+}
+
+void TestBadInputFilesWindow::readOnlyFolderPreview() {
+    QFETCH(bool, leftoverTemp);
+    Window t;
+    if (leftoverTemp)
+        t.platform.writeFile(QStringLiteral("Temp/tmp.html"), "<html>earlier</html>\r\n");
+    t.platform.readOnlyFolders << t.platform.dir.path();
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    clickCell(w, 186);
+    const QStringList before = windowState(w);
+
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+
+    QCOMPARE(t.platform.messages.size(), 1);
+    const FakePlatform::Message message = t.platform.messages.first();
+    QCOMPARE(message.caption, QStringLiteral("Tintara"));
+    QVERIFY2(
+        message.text.contains(leftoverTemp ? t.temp() + QStringLiteral("/tmp.html") : t.temp()),
+        qPrintable(message.text));
+    QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
+             qPrintable(message.text));
+    QVERIFY(!w.Preview().window());
+    QCOMPARE(windowState(w), before);
+    if (leftoverTemp) {
+        QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")),
+                 QByteArray("<html>earlier</html>\r\n"));
+        QCOMPARE(filesIn(t.temp()), QStringList({"tmp.html"}));
+    } else {
+        QVERIFY(!QFileInfo::exists(t.temp()));
+    }
+}
+
+// Saving the page into HTMLDocs of a read-only program folder: a message with the path and the
+// reason instead of the confirmation; the page already there stays as it was, nothing new
+// appears. Saving into a writable folder elsewhere still works and is confirmed.
+void TestBadInputFilesWindow::readOnlyFolderSavePage() {
+    Window t;
+    t.platform.writeFile(QStringLiteral("HTMLDocs/old.html"), "<html>old</html>\r\n");
+    t.platform.readOnlyFolders << t.platform.dir.path();
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    clickCell(w, 186);
+    const QStringList before = windowState(w);
+
+    for (const QString& name : {QStringLiteral("old.html"), QStringLiteral("new.html")}) {
+        const QString path = t.platform.path(QStringLiteral("HTMLDocs/") + name);
+        t.platform.messages.clear();
+        t.platform.dialogAnswers << path;
+        QTest::mouseClick(w.SavePage, Qt::LeftButton);
+        QCOMPARE(t.platform.messages.size(), 1);
+        const FakePlatform::Message message = t.platform.messages.first();
+        QCOMPARE(message.caption, QStringLiteral("Tintara"));
+        QVERIFY2(!message.text.contains(QStringLiteral("has been saved")),
+                 qPrintable(message.text));
+        QVERIFY2(message.text.contains(path), qPrintable(message.text));
+        QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
+                 qPrintable(message.text));
+        QCOMPARE(windowState(w), before);
+    }
+    QCOMPARE(t.platform.readFile(QStringLiteral("HTMLDocs/old.html")),
+             QByteArray("<html>old</html>\r\n"));
+    QCOMPARE(filesIn(t.platform.path(QStringLiteral("HTMLDocs"))), QStringList({"old.html"}));
+
+    QTemporaryDir elsewhere;
+    const QString path = elsewhere.filePath(QStringLiteral("page.html"));
+    t.platform.messages.clear();
+    t.platform.dialogAnswers << path;
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+    QCOMPARE(t.platform.messages.size(), 1);
+    QCOMPARE(t.platform.messages.first().text,
+             QStringLiteral("Your HTML page page.html has been saved in...\r\n") + path);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), w.BodyString->PageText().toLatin1() + "\r\n");
+}
+
+// Saving a scheme into Templates of a read-only program folder: a message with the path and the
+// reason; the old scheme file stays byte for byte, the caption keeps the name of the open
+// scheme. Opening from the read-only folder still works, and so does saving elsewhere.
+void TestBadInputFilesWindow::readOnlyFolderSaveScheme() {
+    Window t;
+    const QByteArray old = schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"});
+    t.platform.writeFile(QStringLiteral("Templates/old.tnx"), old);
+    t.platform.readOnlyFolders << t.platform.dir.path();
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/old.tnx")));
+    QVERIFY(t.platform.messages.isEmpty());
+    QCOMPARE(holders(w), QStringList({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    clickCell(w, 180);
+    const QStringList before = windowState(w);
+
+    for (const QString& name : {QStringLiteral("old.tnx"), QStringLiteral("new.tnx")}) {
+        const QString path = t.platform.path(QStringLiteral("Templates/") + name);
+        t.platform.messages.clear();
+        saveSchemeByButton(t.platform, w, path);
+        QCOMPARE(t.platform.messages.size(), 1);
+        const FakePlatform::Message message = t.platform.messages.first();
+        QCOMPARE(message.caption, QStringLiteral("Tintara"));
+        QVERIFY2(message.text.contains(path), qPrintable(message.text));
+        QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
+                 qPrintable(message.text));
+        QCOMPARE(windowState(w), before);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [old.tnx]"));
+    }
+    QCOMPARE(t.platform.readFile(QStringLiteral("Templates/old.tnx")), old);
+    QCOMPARE(filesIn(t.platform.path(QStringLiteral("Templates"))), QStringList({"old.tnx"}));
+
+    QTemporaryDir elsewhere;
+    const QString path = elsewhere.filePath(QStringLiteral("kept.tnx"));
+    t.platform.messages.clear();
+    saveSchemeByButton(t.platform, w, path);
+    QVERIFY(t.platform.messages.isEmpty());
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), schemeBytes({"FF0000", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [kept.tnx]"));
+}
+
+// Closing with a read-only program folder always completes. A temporary folder left there
+// cannot be removed: one message names it. The settings cannot be written: that is not
+// reported (it only means the next start does not know the last scheme), and the old settings
+// file is left exactly as it was, so the next start reopens the scheme it names.
+void TestBadInputFilesWindow::readOnlyFolderShutDown_data() {
+    QTest::addColumn<bool>("leftoverTemp");
+    QTest::addColumn<QByteArray>("config"); // empty: no settings file
+    QTest::newRow("settings file, no temporary folder")
+        << false << QByteArray("[Settings]\r\nLastFile=mine.tnx\r\n");
+    QTest::newRow("settings file and a temporary folder")
+        << true << QByteArray("[Settings]\r\nLastFile=mine.tnx\r\n");
+    QTest::newRow("no settings file, temporary folder") << true << QByteArray();
+}
+
+void TestBadInputFilesWindow::readOnlyFolderShutDown() {
+    QFETCH(bool, leftoverTemp);
+    QFETCH(QByteArray, config);
+    Window t;
+    if (!config.isEmpty())
+        t.platform.writeFile(QStringLiteral("Config.ini"), config);
+    if (leftoverTemp)
+        t.platform.writeFile(QStringLiteral("Temp/tmp.html"), "<html>earlier</html>\r\n");
+    t.platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+                         schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    t.platform.writeFile(QStringLiteral("Templates/yours.tnx"),
+                         schemeBytes({"FFFF00", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    t.platform.readOnlyFolders << t.platform.dir.path();
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/yours.tnx")));
+    QCOMPARE(w.LastFile->text(), QStringLiteral("yours.tnx"));
+
+    QVERIFY(w.close());
+
+    QVERIFY(!w.isVisible());
+    if (leftoverTemp) {
+        QCOMPARE(t.platform.messages.size(), 1);
+        const FakePlatform::Message message = t.platform.messages.first();
+        QCOMPARE(message.caption, QStringLiteral("Tintara"));
+        QVERIFY2(message.text.contains(t.temp()), qPrintable(message.text));
+        QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
+                 qPrintable(message.text));
+        QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")),
+                 QByteArray("<html>earlier</html>\r\n"));
+    } else {
+        QVERIFY(t.platform.messages.isEmpty());
+    }
+    QCOMPARE(QFileInfo::exists(t.platform.path(QStringLiteral("Config.ini"))), !config.isEmpty());
+    QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini")), config);
+    QCOMPARE(filesIn(t.platform.dir.path()),
+             config.isEmpty() ? QStringList() : QStringList({"Config.ini"}));
+
+    // The next start, still read-only, reads the old settings.
+    t.window.reset();
+    t.platform.messages.clear();
+    QVERIFY(t.start());
+    QCOMPARE(t.w().LastFile->text(), config.isEmpty() ? StartMessage : QStringLiteral("mine.tnx"));
+    QVERIFY(t.platform.messages.isEmpty());
+}
+
+// Started like the program: should a preview get as far as the browser, the browser library
+// needs its environment in place before the application object exists.
+int main(int argc, char** argv) {
+    prepareBrowserEnvironment();
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    TestBadInputFilesWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_badinput_files_window.moc"
