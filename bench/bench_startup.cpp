@@ -1,6 +1,7 @@
 // Starts the whole program repeatedly on the current display and measures, from outside, the
 // time from process start to the main window's first frame and the resident memory once it
 // has idled for half a second. Two warm-up runs, then the median of the measured runs.
+// Usage: bench_startup [runs] [executable] [label]; the default executable is the program.
 
 #include <QByteArray>
 #include <algorithm>
@@ -23,7 +24,7 @@ long long nowNs() {
     return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
 }
 
-bool runOnce(double* startupMs, double* rssMb) {
+bool runOnce(const char* executable, double* startupMs, double* rssMb) {
     int out[2];
     if (pipe(out) != 0)
         return false;
@@ -39,11 +40,11 @@ bool runOnce(double* startupMs, double* rssMb) {
     for (auto& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
-    char program[] = TINTARA_EXECUTABLE;
-    char* argv[] = {program, nullptr};
+    std::string program = executable;
+    char* argv[] = {program.data(), nullptr};
     pid_t pid = 0;
     const long long started = nowNs();
-    if (posix_spawn(&pid, program, &actions, nullptr, argv, envp.data()) != 0)
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0)
         return false;
     close(out[1]);
     std::string text;
@@ -72,10 +73,12 @@ double median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
+    const char* executable = argc > 2 ? argv[2] : TINTARA_EXECUTABLE;
+    const std::string label = argc > 3 ? argv[3] : "";
     std::vector<double> times, memory;
     for (int i = 0; i < runs + 2; ++i) {
         double ms = 0, mb = 0;
-        if (!runOnce(&ms, &mb)) {
+        if (!runOnce(executable, &ms, &mb)) {
             std::fprintf(stderr, "the program did not report its first frame (is DISPLAY set?)\n");
             return 1;
         }
@@ -84,11 +87,12 @@ int main(int argc, char** argv) {
             memory.push_back(mb);
         }
     }
-    std::printf("| start-up, process start to first frame | %.1f ms | min %.1f, max %.1f | %d |\n",
-                median(times), *std::min_element(times.begin(), times.end()),
-                *std::max_element(times.begin(), times.end()), runs);
-    std::printf("| resident memory after start-up | %.1f MiB | min %.1f, max %.1f | %d |\n",
-                median(memory), *std::min_element(memory.begin(), memory.end()),
+    std::printf(
+        "| start-up, process start to first frame%s | %.1f ms | min %.1f, max %.1f | %d |\n",
+        label.c_str(), median(times), *std::min_element(times.begin(), times.end()),
+        *std::max_element(times.begin(), times.end()), runs);
+    std::printf("| resident memory after start-up%s | %.1f MiB | min %.1f, max %.1f | %d |\n",
+                label.c_str(), median(memory), *std::min_element(memory.begin(), memory.end()),
                 *std::max_element(memory.begin(), memory.end()), runs);
     return 0;
 }
