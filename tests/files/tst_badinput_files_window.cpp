@@ -180,6 +180,12 @@ private slots:
     void oddSettingsFiles_data();
     void oddSettingsFiles();
     void nameWithAByteAbove127SurvivesARestart();
+    void nameBeyondSingleByteTextIsNotRemembered();
+    void settingsFileIsAFolder();
+
+    // ---- places of the preview taken by something else
+    void previewPlaceTaken_data();
+    void previewPlaceTaken();
 
     // ---- read-only program folder
     void readOnlyFolderPreview_data();
@@ -566,6 +572,96 @@ void TestBadInputFilesWindow::nameWithAByteAbove127SurvivesARestart() {
     QCOMPARE(t.w().windowTitle(), QStringLiteral("Tintara - [") + name + QLatin1Char(']'));
     QCOMPARE(t.w().backC->text(), QStringLiteral("ABCDEF"));
     QCOMPARE(t.w().textC->text(), QStringLiteral("FF8000"));
+}
+
+// A scheme whose name has characters beyond single-byte text: the settings file can only hold
+// it with "?" in their place, so the next start finds no such scheme and takes the path for a
+// missing one. The scheme file itself is not touched.
+void TestBadInputFilesWindow::nameBeyondSingleByteTextIsNotRemembered() {
+    Window t;
+    const QString name = QStringLiteral("\u65E5\u672C.tnx");
+    const QByteArray scheme = schemeBytes({"ABCDEF", "FF8000", "FFFFFF", "FFFFFF", "FFFFFF"});
+    t.platform.writeFile(QStringLiteral("Templates/") + name, scheme);
+    QVERIFY(t.start());
+    openByButton(t.platform, t.w(), t.platform.path(QStringLiteral("Templates/") + name));
+    QCOMPARE(t.w().LastFile->text(), name);
+    QCOMPARE(t.w().backC->text(), QStringLiteral("ABCDEF"));
+    QVERIFY(t.w().close());
+    QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini")),
+             QByteArray("[Settings]\r\nLastFile=??.tnx\r\n"));
+    t.window.reset();
+
+    QVERIFY(t.start());
+    QCOMPARE(t.w().LastFile->text(), StartMessage);
+    QCOMPARE(t.w().windowTitle(), QStringLiteral("Tintara"));
+    QCOMPARE(t.w().backC->text(), QStringLiteral("000000"));
+    QVERIFY(t.platform.messages.isEmpty());
+    QCOMPARE(t.platform.readFile(QStringLiteral("Templates/") + name), scheme);
+}
+
+// A folder where the settings file belongs: the start reads no settings and says nothing, the
+// close cannot write them and completes all the same; the folder and what is in it stay.
+void TestBadInputFilesWindow::settingsFileIsAFolder() {
+    Window t;
+    t.platform.writeFile(QStringLiteral("Config.ini/inside.txt"), "mine\r\n");
+    t.platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+                         schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    QCOMPARE(w.LastFile->text(), StartMessage);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara"));
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/mine.tnx")));
+    QVERIFY(w.close());
+    QVERIFY(!w.isVisible());
+    QVERIFY(t.platform.messages.isEmpty());
+    QVERIFY(QFileInfo(t.platform.path(QStringLiteral("Config.ini"))).isDir());
+    QCOMPARE(filesIn(t.platform.path(QStringLiteral("Config.ini"))), QStringList({"inside.txt"}));
+    QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini/inside.txt")), QByteArray("mine\r\n"));
+}
+
+// The place of the preview is taken. A file named Temp: the preview folder cannot be made, a
+// message says so, and the file is neither replaced nor removed, not even at close. A folder
+// named tmp.html inside Temp: the preview page cannot be written, a message says so; the close
+// removes the temporary folder as always.
+void TestBadInputFilesWindow::previewPlaceTaken_data() {
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("a file named Temp") << "Temp";
+    QTest::newRow("a folder named Temp/tmp.html") << "Temp/tmp.html";
+}
+
+void TestBadInputFilesWindow::previewPlaceTaken() {
+    QFETCH(QString, taken);
+    Window t;
+    if (taken == QLatin1String("Temp"))
+        t.platform.writeFile(QStringLiteral("Temp"), "the user's own file\r\n");
+    else
+        QVERIFY(QDir(t.platform.dir.path()).mkpath(taken));
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    const QStringList before = windowState(w);
+
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+
+    QCOMPARE(t.platform.messages.size(), 1);
+    const FakePlatform::Message message = t.platform.messages.first();
+    QCOMPARE(message.caption, QStringLiteral("Tintara"));
+    QVERIFY2(message.text.contains(taken == QLatin1String("Temp")
+                                       ? QStringLiteral("could not be created")
+                                       : QStringLiteral("could not be written")),
+             qPrintable(message.text));
+    QVERIFY2(message.text.contains(t.platform.path(taken)), qPrintable(message.text));
+    QVERIFY(!w.Preview().window());
+    QCOMPARE(windowState(w), before);
+
+    QVERIFY(w.close());
+    QVERIFY(!w.isVisible());
+    QCOMPARE(t.platform.messages.size(), 1);
+    if (taken == QLatin1String("Temp"))
+        QCOMPARE(t.platform.readFile(QStringLiteral("Temp")),
+                 QByteArray("the user's own file\r\n"));
+    else
+        QVERIFY(!QFileInfo::exists(t.temp()));
+    QVERIFY(QFileInfo::exists(t.platform.path(QStringLiteral("Config.ini"))));
 }
 
 // A program folder that cannot be written to (a read-only disk or share). Preview: the
