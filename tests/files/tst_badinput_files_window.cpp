@@ -19,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const QString StartMessage =
@@ -152,6 +155,29 @@ struct Window {
     QString temp() const { return platform.dir.path() + QStringLiteral("/Temp"); }
 };
 
+// While it lives, no file of this process can grow beyond limit bytes: a write past it fails
+// with "File too large", as a full disk or an exhausted quota makes a write fail.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = old_;
+        lower.rlim_cur = limit;
+        ok_ = setrlimit(RLIMIT_FSIZE, &lower) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    bool ok() const { return ok_; }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+    bool ok_ = false;
+};
+
 // A line of about ten million characters: six hex digits, then decimal digits.
 QByteArray hugeLine(const QByteArray& head) {
     QByteArray line = head;
@@ -175,6 +201,8 @@ private slots:
     void openFileChangedAfterTheDialog();
     void saveTargetChangedAfterTheDialog_data();
     void saveTargetChangedAfterTheDialog();
+    void writeRunsOutOfRoom_data();
+    void writeRunsOutOfRoom();
 
     // ---- settings file
     void oddSettingsFiles_data();
@@ -456,6 +484,74 @@ void TestBadInputFilesWindow::saveTargetChangedAfterTheDialog() {
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(filesIn(folder), QStringList());
     }
+}
+
+// A write that runs out of room part-way (a full disk): the scheme save, the page save and the
+// preview each bring a message naming the path instead of going on; an old file
+// of that name stays byte for byte and no partial file is left; the window is unchanged. The
+// scheme is made large (five values of 32767 characters, as a huge scheme file leaves them) so
+// that it does not fit.
+void TestBadInputFilesWindow::writeRunsOutOfRoom_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QByteArray>("old"); // empty: no file there before
+    QTest::newRow("scheme save over an old scheme")
+        << "scheme"
+        << "Templates/old.tnx" << schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"});
+    QTest::newRow("scheme save, new name") << "scheme"
+                                           << "Templates/new.tnx" << QByteArray();
+    QTest::newRow("page save over an old page")
+        << "page"
+        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n");
+    QTest::newRow("preview page") << "preview"
+                                  << "Temp/tmp.html" << QByteArray();
+}
+
+void TestBadInputFilesWindow::writeRunsOutOfRoom() {
+    QFETCH(QString, command);
+    QFETCH(QString, relative);
+    QFETCH(QByteArray, old);
+    const QByteArray value = hugeLine("ABCDEF").left(HolderLimit);
+    Window t;
+    t.platform.writeFile(QStringLiteral("Templates/big.tnx"),
+                         schemeBytes({value, value, value, value, value}));
+    if (!old.isEmpty())
+        t.platform.writeFile(relative, old);
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/big.tnx")));
+    QCOMPARE(holders(w), QStringList(5, QString::fromLatin1(value)));
+    const QStringList before = windowState(w);
+    const QString path = t.platform.path(relative);
+    const QString folder = QFileInfo(path).path();
+    const QStringList filesBefore = filesIn(folder);
+
+    {
+        FileSizeLimit limit(64 * 1024);
+        QVERIFY(limit.ok());
+        if (command == QLatin1String("scheme")) {
+            saveSchemeByButton(t.platform, w, path);
+        } else if (command == QLatin1String("page")) {
+            t.platform.dialogAnswers << path;
+            QTest::mouseClick(w.SavePage, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+        }
+    }
+
+    QCOMPARE(t.platform.messages.size(), 1);
+    const FakePlatform::Message message = t.platform.messages.first();
+    QCOMPARE(message.caption, QStringLiteral("Tintara"));
+    QVERIFY2(message.text.contains(path), qPrintable(message.text));
+    QVERIFY2(!message.text.contains(QStringLiteral("has been saved")), qPrintable(message.text));
+    QVERIFY(!w.Preview().window());
+    QCOMPARE(windowState(w), before);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [big.tnx]"));
+    if (old.isEmpty())
+        QVERIFY(!QFileInfo::exists(path));
+    else
+        QCOMPARE(t.platform.readFile(relative), old);
+    QCOMPARE(filesIn(folder), filesBefore);
 }
 
 // Settings files in shapes a hand edit or another editor leaves behind, read at start-up and
