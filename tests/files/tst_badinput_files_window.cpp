@@ -19,8 +19,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QThread>
+
+#include <atomic>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -178,6 +184,41 @@ private:
     bool ok_ = false;
 };
 
+// Watches a named pipe from another thread: should anyone open it for reading (and so wait for
+// a writer), it connects, writes text and closes, so that the reader is released and the test
+// goes on; connected() tells whether that happened.
+class PipeWatcher : public QThread {
+public:
+    PipeWatcher(const QString& path, const QByteArray& text) : path_(path), text_(text) {}
+    ~PipeWatcher() override {
+        stop_ = true;
+        wait();
+    }
+    bool connected() const { return connected_; }
+
+protected:
+    void run() override {
+        const QByteArray name = QFile::encodeName(path_);
+        while (!stop_) {
+            const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                connected_ = true;
+                [[maybe_unused]] const ssize_t n =
+                    ::write(fd, text_.constData(), static_cast<size_t>(text_.size()));
+                ::close(fd);
+                return;
+            }
+            QThread::usleep(500);
+        }
+    }
+
+private:
+    QString path_;
+    QByteArray text_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> connected_{false};
+};
+
 // A line of about ten million characters: six hex digits, then decimal digits.
 QByteArray hugeLine(const QByteArray& head) {
     QByteArray line = head;
@@ -222,6 +263,11 @@ private slots:
     void readOnlyFolderSaveScheme();
     void readOnlyFolderShutDown_data();
     void readOnlyFolderShutDown();
+
+    // ---- links and special files
+    void closeWithTempLinkedElsewhere();
+    void namedPipeIsNotWaitedOn_data();
+    void namedPipeIsNotWaitedOn();
 };
 
 // A scheme file holding one line of ten million characters opens without a message. Each line
@@ -544,6 +590,8 @@ void TestBadInputFilesWindow::writeRunsOutOfRoom() {
     QCOMPARE(message.caption, QStringLiteral("Tintara"));
     QVERIFY2(message.text.contains(path), qPrintable(message.text));
     QVERIFY2(!message.text.contains(QStringLiteral("has been saved")), qPrintable(message.text));
+    // The reason, as the system gives it.
+    QVERIFY2(message.text.contains(QStringLiteral("File too large")), qPrintable(message.text));
     QVERIFY(!w.Preview().window());
     QCOMPARE(windowState(w), before);
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [big.tnx]"));
@@ -947,6 +995,77 @@ void TestBadInputFilesWindow::readOnlyFolderShutDown() {
     QVERIFY(t.start());
     QCOMPARE(t.w().LastFile->text(), config.isEmpty() ? StartMessage : QStringLiteral("mine.tnx"));
     QVERIFY(t.platform.messages.isEmpty());
+}
+
+// Temp is a link to a folder outside the program folder (made by hand, for example to keep the
+// temporary page on another disk). Closing removes the temporary folder, but nothing outside
+// the program folder: the user's own file in the linked folder survives, and the close
+// completes.
+void TestBadInputFilesWindow::closeWithTempLinkedElsewhere() {
+    Window t;
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const QString own = elsewhere.filePath(QStringLiteral("keep.txt"));
+    {
+        QFile file(own);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the user's own file\r\n");
+    }
+    QVERIFY(QFile::link(elsewhere.path(), t.temp()));
+    QVERIFY(t.start());
+
+    QVERIFY(t.w().close());
+
+    QVERIFY(!t.w().isVisible());
+    QFile file(own);
+    QVERIFY2(file.open(QIODevice::ReadOnly), "the file outside the program folder was removed");
+    QCOMPARE(file.readAll(), QByteArray("the user's own file\r\n"));
+}
+
+// A named pipe where a scheme or the settings are looked for: a pipe is no file and may never
+// deliver anything, so the program must not wait on it. Chosen in the open dialog: a message,
+// nothing changes. Remembered at start-up, or in place of the settings file: the start takes
+// the path for a missing scheme. In no case is the pipe opened (which would wait for a writer;
+// the watcher releases such a wait and tells of it).
+void TestBadInputFilesWindow::namedPipeIsNotWaitedOn_data() {
+    QTest::addColumn<QString>("where");
+    QTest::newRow("chosen in the open dialog") << "dialog";
+    QTest::newRow("remembered scheme at start-up") << "remembered";
+    QTest::newRow("settings file") << "settings";
+}
+
+void TestBadInputFilesWindow::namedPipeIsNotWaitedOn() {
+    QFETCH(QString, where);
+    Window t;
+    const QString pipe = where == QLatin1String("settings")
+                             ? t.platform.path(QStringLiteral("Config.ini"))
+                             : t.platform.path(QStringLiteral("Templates/pipe.tnx"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    if (where == QLatin1String("remembered"))
+        t.platform.writeFile(QStringLiteral("Config.ini"), "[Settings]\r\nLastFile=pipe.tnx\r\n");
+    const QByteArray fed = where == QLatin1String("settings")
+                               ? QByteArray("[Settings]\r\nLastFile=fed.tnx\r\n")
+                               : schemeBytes({"123456", "123456", "123456", "123456", "123456"});
+    t.platform.writeFile(QStringLiteral("Templates/fed.tnx"),
+                         schemeBytes({"654321", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    PipeWatcher watcher(pipe, fed);
+    watcher.start();
+
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    if (where == QLatin1String("dialog")) {
+        clickCell(w, 180);
+        const QStringList before = windowState(w);
+        openByButton(t.platform, w, pipe);
+        QCOMPARE(t.platform.messages.size(), 1);
+        QVERIFY2(t.platform.messages.first().text.contains(pipe),
+                 qPrintable(t.platform.messages.first().text));
+        QCOMPARE(windowState(w), before);
+    } else {
+        QCOMPARE(w.LastFile->text(), StartMessage);
+        QCOMPARE(w.backC->text(), QStringLiteral("000000"));
+    }
+    QVERIFY2(!watcher.connected(), "the program opened the pipe and waited for a writer");
 }
 
 // Started like the program: should a preview get as far as the browser, the browser library
