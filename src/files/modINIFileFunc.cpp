@@ -1,5 +1,7 @@
 #include "files/modINIFileFunc.h"
 
+#include <QStringDecoder>
+
 #include "platform/FileSystem.h"
 
 #include <QList>
@@ -173,7 +175,17 @@ QByteArray EncodeValue(const QString& value) {
     }
     if (TrimBlanks(v) != v || StripQuotes(v) != v)
         v = QLatin1Char('"') + v + QLatin1Char('"');
-    return v.toLatin1();
+    return v.toUtf8();
+}
+
+// A value's text: UTF-8, the encoding of file names here; a value that is not valid UTF-8
+// was written by a single-byte program and is read as Latin-1.
+QString DecodeValue(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(bytes);
 }
 
 } // namespace
@@ -188,7 +200,7 @@ QString IniLookup(const QByteArray& content, const QString& section, const QStri
     if (k < 0)
         return defaultValue;
     const Line& pos = lines[k].pos;
-    const QString raw = QString::fromLatin1(
+    const QString raw = DecodeValue(
         QByteArrayView(content).sliced(lines[k].valueBegin, pos.textEnd - lines[k].valueBegin));
     return StripQuotes(TrimBlanks(raw)).left(IniValueMaxLength);
 }

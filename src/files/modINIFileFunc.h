@@ -6,7 +6,8 @@
 // default comes back when the file, the section or the key is missing. Writing replaces only
 // the line of that key (adding the section or key where needed) and keeps every other line,
 // section, key and comment as it was; new lines end with CR LF; LF-only files are read too.
-// Text is Latin-1, as the file has always been single-byte.
+// Values are written in UTF-8, the encoding of file names here; a value that is not valid
+// UTF-8 (written by a single-byte program) is read as Latin-1. Names are plain ASCII.
 
 #include <QByteArray>
 #include <QString>

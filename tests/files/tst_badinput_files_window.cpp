@@ -249,7 +249,7 @@ private slots:
     void oddSettingsFiles_data();
     void oddSettingsFiles();
     void nameWithAByteAbove127SurvivesARestart();
-    void nameBeyondSingleByteTextIsNotRemembered();
+    void nameBeyondSingleByteTextIsRemembered();
     void settingsFileIsAFolder();
 
     // ---- places of the preview taken by something else
@@ -647,7 +647,7 @@ void TestBadInputFilesWindow::oddSettingsFiles_data() {
     QTest::newRow("byte-order mark, comment, no line break at the end")
         << QByteArray("\xEF\xBB\xBF; mine\r\n[Settings]\r\nLastFile=mine.tnx") << "mine.tnx"
         << "other.tnx" << QByteArray("\xEF\xBB\xBF; mine\r\n[Settings]\r\nLastFile=other.tnx");
-    QTest::newRow("UTF-8 name after a byte-order mark")
+    QTest::newRow("UTF-8 name after a byte-order mark, no such scheme")
         << QByteArray("\xEF\xBB\xBF[Settings]\r\nLastFile=caf\xC3\xA9.tnx\r\n") << StartMessage
         << QString() << "\xEF\xBB\xBF[Settings]\r\nLastFile=" + message + "\r\n";
     QTest::newRow("other sections and comments around")
@@ -672,8 +672,6 @@ void TestBadInputFilesWindow::oddSettingsFiles() {
                          schemeBytes({"FFFF00", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
     t.platform.writeFile(QStringLiteral("Templates/other.tnx"),
                          schemeBytes({"123456", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
-    t.platform.writeFile(QStringLiteral("Templates/caf\u00E9.tnx"),
-                         schemeBytes({"ABCDEF", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
     QVERIFY(t.start());
     frmMain& w = t.w();
     QCOMPARE(w.LastFile->text(), lastFile);
@@ -696,8 +694,8 @@ void TestBadInputFilesWindow::oddSettingsFiles() {
     QCOMPARE(filesIn(t.platform.dir.path()), QStringList({"Config.ini"}));
 }
 
-// A scheme whose name has a byte above 127 (é) is remembered as that single byte and found
-// again at the next start.
+// A scheme whose name has a character above 127 (é) is remembered in UTF-8, the encoding of
+// file names, and found again at the next start.
 void TestBadInputFilesWindow::nameWithAByteAbove127SurvivesARestart() {
     Window t;
     const QString name = QStringLiteral("caf\u00E9.tnx");
@@ -708,7 +706,7 @@ void TestBadInputFilesWindow::nameWithAByteAbove127SurvivesARestart() {
     QCOMPARE(t.w().LastFile->text(), name);
     QVERIFY(t.w().close());
     QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini")),
-             QByteArray("[Settings]\r\nLastFile=caf\xE9.tnx\r\n"));
+             QByteArray("[Settings]\r\nLastFile=caf\xC3\xA9.tnx\r\n"));
     t.window.reset();
 
     QVERIFY(t.start());
@@ -718,10 +716,9 @@ void TestBadInputFilesWindow::nameWithAByteAbove127SurvivesARestart() {
     QCOMPARE(t.w().textC->text(), QStringLiteral("FF8000"));
 }
 
-// A scheme whose name has characters beyond single-byte text: the settings file can only hold
-// it with "?" in their place, so the next start finds no such scheme and takes the path for a
-// missing one. The scheme file itself is not touched.
-void TestBadInputFilesWindow::nameBeyondSingleByteTextIsNotRemembered() {
+// A scheme whose name has characters beyond single-byte text is remembered in UTF-8 and
+// reopened at the next start; the scheme file itself is not touched.
+void TestBadInputFilesWindow::nameBeyondSingleByteTextIsRemembered() {
     Window t;
     const QString name = QStringLiteral("\u65E5\u672C.tnx");
     const QByteArray scheme = schemeBytes({"ABCDEF", "FF8000", "FFFFFF", "FFFFFF", "FFFFFF"});
@@ -732,13 +729,13 @@ void TestBadInputFilesWindow::nameBeyondSingleByteTextIsNotRemembered() {
     QCOMPARE(t.w().backC->text(), QStringLiteral("ABCDEF"));
     QVERIFY(t.w().close());
     QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini")),
-             QByteArray("[Settings]\r\nLastFile=??.tnx\r\n"));
+             QByteArray("[Settings]\r\nLastFile=\xE6\x97\xA5\xE6\x9C\xAC.tnx\r\n"));
     t.window.reset();
 
     QVERIFY(t.start());
-    QCOMPARE(t.w().LastFile->text(), StartMessage);
-    QCOMPARE(t.w().windowTitle(), QStringLiteral("Tintara"));
-    QCOMPARE(t.w().backC->text(), QStringLiteral("000000"));
+    QCOMPARE(t.w().LastFile->text(), name);
+    QCOMPARE(t.w().windowTitle(), QStringLiteral("Tintara - [") + name + QLatin1Char(']'));
+    QCOMPARE(t.w().backC->text(), QStringLiteral("ABCDEF"));
     QVERIFY(t.platform.messages.isEmpty());
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/") + name), scheme);
 }

@@ -141,9 +141,12 @@ void TestIniFile::lookup_data() {
         << QByteArray("[Settings]\r\nLastFile=a=b;c\r\n") << "Settings"
         << "LastFile"
         << "a=b;c";
-    QTest::newRow("latin-1 value")
+    QTest::newRow("latin-1 value from a single-byte file")
         << QByteArray("[Settings]\r\nLastFile=\xe9t\xe9.tnx\r\n") << "Settings"
         << "LastFile" << QString::fromLatin1("\xe9t\xe9.tnx");
+    QTest::newRow("UTF-8 value")
+        << QByteArray("[Settings]\r\nLastFile=\xc3\xa9t\xc3\xa9 \xe6\x97\xa5.tnx\r\n") << "Settings"
+        << "LastFile" << QString::fromUtf8("\xc3\xa9t\xc3\xa9 \xe6\x97\xa5.tnx");
     QTest::newRow("lf only") << QByteArray("[Other]\nA=1\n[Settings]\nLastFile=mine.tnx\n")
                              << "Settings"
                              << "LastFile"
@@ -327,10 +330,11 @@ void TestIniFile::replace_data() {
     QTest::newRow("inner quotes left alone")
         << QByteArray() << "say \"hi\" now"
         << QByteArray("[Settings]\r\nLastFile=say \"hi\" now\r\n");
-    QTest::newRow("latin-1 value") << QByteArray() << QString::fromLatin1("\xe9t\xe9")
-                                   << QByteArray("[Settings]\r\nLastFile=\xe9t\xe9\r\n");
+    QTest::newRow("accented value written as UTF-8")
+        << QByteArray() << QString::fromLatin1("\xe9t\xe9")
+        << QByteArray("[Settings]\r\nLastFile=\xc3\xa9t\xc3\xa9\r\n");
     QTest::newRow("beyond latin-1") << QByteArray() << QString::fromUtf8("a\xe2\x82\xac")
-                                    << QByteArray("[Settings]\r\nLastFile=a?\r\n");
+                                    << QByteArray("[Settings]\r\nLastFile=a\xe2\x82\xac\r\n");
 }
 
 void TestIniFile::replace() {
