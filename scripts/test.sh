@@ -6,7 +6,7 @@
 # UndefinedBehaviorSanitizer in "$TINTARA_BUILD-asan" (or $TINTARA_ASAN_BUILD), without the
 # browser library, which does not run under the sanitizers, and every test but the browser
 # tests (*_x11) runs there; any report of either sanitizer, leaks included, fails the run.
-# Leaks of the system libraries under Qt are suppressed in tests/lsan.supp.
+# Leaks that a system library under Qt keeps for good would be suppressed in tests/lsan.supp.
 # TINTARA_SANITIZE_STAGE=0 leaves this second stage out.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing_packages "${TINTARA_PACKAGES[@]}"
