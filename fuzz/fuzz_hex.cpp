@@ -6,6 +6,7 @@
 #include "picker/FieldText.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -20,6 +21,13 @@
     } while (0)
 
 namespace {
+
+// The text of UTF-8 bytes; a byte-order mark at the start is kept as a character (U+FEFF), so
+// that texts starting with one are tried too.
+QString Utf8Text(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
 
 // The value of one digit pair, spelled out from the rule: blanks, tabs and line feeds are
 // passed over, the first character that is not an ASCII hex digit ends the pair.
@@ -55,8 +63,7 @@ bool IsUpperHexText(const QString& s) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString typed =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString typed = Utf8Text(QByteArrayView(data, static_cast<qsizetype>(size)));
 
     QString text = typed;
     const int32_t colour = HexToColor(text);

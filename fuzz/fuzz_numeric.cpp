@@ -15,6 +15,7 @@
 #include "picker/FieldText.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -33,6 +34,13 @@
     } while (0)
 
 namespace {
+
+// The text of UTF-8 bytes; a byte-order mark at the start is kept as a character (U+FEFF), so
+// that texts starting with one are tried too.
+QString Utf8Text(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
 
 struct Limits {
     int maximum;
@@ -153,8 +161,7 @@ bool IsDecimalTextWithin(const QString& s, int minimum, int maximum) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text = Utf8Text(QByteArrayView(data, static_cast<qsizetype>(size)));
     const std::optional<double> value = NumericTextValue(text);
 
     const QString body = TrimFieldBlanks(text);

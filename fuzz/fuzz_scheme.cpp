@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +24,13 @@
     } while (0)
 
 namespace {
+
+// The text of UTF-8 bytes; a byte-order mark at the start is kept as a character (U+FEFF), so
+// that texts starting with one are tried too.
+QString Utf8Text(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
 
 const char* const kSections[] = {"[Background Color]", "[Text Color]", "[Link Color]",
                                  "[VLink Color]", "[ALink Color]"};
@@ -81,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool breaks = false;
     for (int i = 0; i < 5; ++i) {
         if (i < parts.size())
-            values[i] = QString::fromUtf8(parts[i]);
+            values[i] = Utf8Text(parts[i]);
         breaks = breaks || values[i].contains(QLatin1Char('\r')) ||
                  values[i].contains(QLatin1Char('\n'));
     }

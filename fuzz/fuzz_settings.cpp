@@ -1,11 +1,12 @@
 // Fuzz target for the settings file. The input is split at its first three NUL bytes into
-// section name, key name, value and file content: "section\0key\0value\0content" (names and
-// content Latin-1, the value UTF-8; missing parts are empty). Names are made into names the
-// file can hold: CR and LF are dropped from both, "=" from the key, and a key that is empty or
-// starts with "[" or ";" (a section or comment line) gets a leading "k".
+// section name, key name, value and file content: "section\0key\0value\0content" (names ASCII,
+// each byte with its top bit cleared; the value UTF-8; the content any bytes; missing parts are
+// empty). Names are made into names the file can hold: CR and LF are dropped from both, "="
+// from the key, and a key that is empty or starts with "[" or ";" (a section or comment line)
+// gets a leading "k".
 // Checked, with replaced = IniReplace(content, section, key, value):
-// - IniLookup(replaced, section, key, default) is the value as the file holds it: each CR LF,
-//   lone CR and lone LF a space, each character beyond Latin-1 "?", cut to 511 characters;
+// - IniLookup(replaced, section, key, default) is the value with each CR LF, lone CR and lone
+//   LF a space, cut to 511 characters;
 // - every other line is kept: the lines of replaced (text and line break) are the lines of
 //   content with the key's line replaced (same line break), or with a key line added (CR LF)
 //   after some line, or with a section line and a key line added at the end; only a last line
@@ -17,6 +18,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -31,6 +33,13 @@
     } while (0)
 
 namespace {
+
+// The text of UTF-8 bytes; a byte-order mark at the start is kept as a character (U+FEFF), so
+// that texts starting with one are tried too.
+QString Utf8Text(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
 
 const QByteArray kBom("\xEF\xBB\xBF");
 const QString kDefault = QStringLiteral("\x01not there\x01");
@@ -75,7 +84,7 @@ QList<Line> SplitLines(const QByteArray& bytes) {
     return lines;
 }
 
-// The value as reading the file gives it back.
+// The value as reading the file gives it back: line breaks cannot be stored.
 QString StoredForm(const QString& value) {
     QString out;
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -85,7 +94,7 @@ QString StoredForm(const QString& value) {
                 ++i;
             out.append(QLatin1Char(' '));
         } else {
-            out.append(c.unicode() > 0xFF ? QChar(QLatin1Char('?')) : c);
+            out.append(c);
         }
     }
     return out.left(IniValueMaxLength);
@@ -176,6 +185,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     parts[3] = input.mid(pos);
 
+    for (int i = 0; i < 2; ++i)
+        for (char& c : parts[i])
+            c = static_cast<char>(c & 0x7F);
     QString section = QString::fromLatin1(parts[0]);
     section.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     QString key = QString::fromLatin1(parts[1]);
@@ -184,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (trimmedKey.isEmpty() || trimmedKey.front() == QLatin1Char('[') ||
         trimmedKey.front() == QLatin1Char(';'))
         key.prepend(QLatin1Char('k'));
-    const QString value = QString::fromUtf8(parts[2]);
+    const QString value = Utf8Text(parts[2]);
     const QByteArray& content = parts[3];
 
     const QByteArray replaced = IniReplace(content, section, key, value);
