@@ -4,6 +4,7 @@
 // the user sees, and checks that nothing the user had is lost.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/frmMain.h"
 #include "windows/PreviewLoader.h"
@@ -30,9 +31,6 @@
 
 namespace {
 
-const QString StartMessage =
-    QStringLiteral("File Doesn't Exist, Click Open To Open A Color Scheme...");
-
 // The holders are single-line boxes of at most this many characters.
 constexpr int HolderLimit = 32767;
 
@@ -58,43 +56,6 @@ int32_t colourOf(QString text) {
         colour |= value << (8 * pair);
     }
     return colour;
-}
-
-QString hexText(int32_t colour) {
-    return QStringLiteral("%1%2%3")
-        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
-QByteArray schemeBytes(const QList<QByteArray>& values) {
-    const char* sections[] = {"[Background Color]", "[Text Color]", "[Link Color]", "[VLink Color]",
-                              "[ALink Color]"};
-    QByteArray bytes;
-    for (int i = 0; i < 5; ++i)
-        bytes += QByteArray(sections[i]) + "\r\n" + values[i] + "\r\n";
-    return bytes;
-}
-
-QStringList holders(const frmMain& w) {
-    return {w.backC->text(), w.textC->text(), w.linkC->text(), w.vlinkC->text(), w.alinkC->text()};
-}
-
-QStringList headers(const frmMain& w) {
-    return {w.backheader->text(), w.textheader->text(), w.linkheader->text(), w.vlinkheader->text(),
-            w.alinkheader->text()};
-}
-
-QStringList swatches(const frmMain& w) {
-    return {hexText(w.BGColor->BackColor()), hexText(w.TextColor->ForeColor()),
-            hexText(w.LinkColor->ForeColor()), hexText(w.VLinkColor->ForeColor()),
-            hexText(w.ALinkColor->ForeColor())};
-}
-
-QStringList fields(const frmMain& w) {
-    return {w.txtHue->text(),   w.txtSat->text(),  w.txtBri->text(), w.txtRed->text(),
-            w.txtGreen->text(), w.txtBlue->text(), w.txtHex->text()};
 }
 
 // Everything that a file command may change, and the page texts.
@@ -126,40 +87,9 @@ QString bodyTag(const QStringList& v) {
         .arg(v[0], v[1], v[2], v[3], v[4]);
 }
 
-void clickCell(frmMain& w, int index) {
-    QTest::mouseClick(w.pc(index), Qt::LeftButton, {}, w.pc(index)->rect().center());
-}
-
-void saveSchemeByButton(FakePlatform& platform, frmMain& w, const QString& path) {
-    platform.dialogAnswers << path;
-    QTest::mouseClick(w.SaveScheme, Qt::LeftButton);
-}
-
-void openByButton(FakePlatform& platform, frmMain& w, const QString& path) {
-    platform.dialogAnswers << path;
-    QTest::mouseClick(w.OpenScheme, Qt::LeftButton);
-}
-
 QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
-
-struct Window {
-    FakePlatform platform;
-    std::unique_ptr<frmMain> window;
-    frmMain& w() { return *window; }
-    bool start() {
-        window = std::make_unique<frmMain>(platform);
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
-    }
-    ~Window() {
-        if (window && window->Preview().window())
-            window->Preview().window()->close();
-    }
-    QString temp() const { return platform.dir.path() + QStringLiteral("/Temp"); }
-};
 
 // While it lives, no file of this process can grow beyond limit bytes: a write past it fails
 // with "File too large", as a full disk or an exhausted quota makes a write fail.

@@ -4,6 +4,7 @@
 // and the messages.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/frmMain.h"
 #include "windows/PreviewLoader.h"
 
@@ -24,25 +25,6 @@ const QString HtmlFilter = QStringLiteral("HTML Files - (*.html)|*.html;");
 QByteArray fileBytes(const QString& page) {
     return page.toLatin1() + "\r\n";
 }
-
-struct Window {
-    FakePlatform platform;
-    std::unique_ptr<frmMain> window;
-    frmMain& w() { return *window; }
-    bool start() {
-        window = std::make_unique<frmMain>(platform);
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
-    }
-    ~Window() {
-        // A preview window that was opened outlives the main window; close it with the test.
-        if (window && window->Preview().window())
-            window->Preview().window()->close();
-    }
-    QString temp() const { return platform.dir.path() + QStringLiteral("/Temp"); }
-    QString tempPage() const { return temp() + QStringLiteral("/tmp.html"); }
-};
 
 // Messages other than the one that reports a browser that cannot be shown in this environment.
 QList<FakePlatform::Message> fileMessages(const FakePlatform& platform) {
@@ -65,10 +47,6 @@ void selectTab(frmMain& w, int tab, bool closeView) {
         QTest::mouseClick(w.HideCode, Qt::LeftButton);
         QTRY_VERIFY(!w.TabMain->isVisible());
     }
-}
-
-void clickCell(frmMain& w, int index) {
-    QTest::mouseClick(w.pc(index), Qt::LeftButton, {}, w.pc(index)->rect().center());
 }
 
 } // namespace

@@ -3,107 +3,22 @@
 // remembers the last scheme between runs.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/frmMain.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 
 namespace {
 
-const QString StartMessage =
-    QStringLiteral("File Doesn't Exist, Click Open To Open A Color Scheme...");
 const QString SchemeFilter = QStringLiteral("Tintara Files - (*.tnx)|*.tnx;");
-
-int32_t packed(const QString& hex) {
-    const int r = hex.mid(0, 2).toInt(nullptr, 16);
-    const int g = hex.mid(2, 2).toInt(nullptr, 16);
-    const int b = hex.mid(4, 2).toInt(nullptr, 16);
-    return r | (g << 8) | (b << 16);
-}
-
-QString hexText(int32_t colour) {
-    return QStringLiteral("%1%2%3")
-        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
-QByteArray schemeBytes(const QStringList& values) {
-    const char* sections[] = {"[Background Color]", "[Text Color]", "[Link Color]", "[VLink Color]",
-                              "[ALink Color]"};
-    QByteArray bytes;
-    for (int i = 0; i < 5; ++i)
-        bytes += QByteArray(sections[i]) + "\r\n" + values[i].toLatin1() + "\r\n";
-    return bytes;
-}
-
-// The five colours as both page texts carry them (default page line 8, CSS rules).
-QStringList pageColours(const frmMain& w) {
-    const QStringList body = w.BodyString->PageText().split(QStringLiteral("\r\n"));
-    static const QRegularExpression bodyTag(
-        QStringLiteral("^<body bgcolor=\"#(.*)\" TEXT=\"#(.*)\" LINK=\"#(.*)\" VLINK=\"#(.*)\" "
-                       "ALINK=\"#(.*)\">$"));
-    const QRegularExpressionMatch m = bodyTag.match(body.value(7));
-    QStringList seen;
-    seen << (m.hasMatch() ? QStringLiteral("body %1 %2 %3 %4 %5")
-                                .arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4),
-                                     m.captured(5))
-                          : QStringLiteral("body line 8: ") + body.value(7));
-    const QStringList css = w.CSSString->PageText().split(QStringLiteral("\r\n"));
-    auto between = [](const QString& line, const QString& head, const QString& tail) {
-        if (!line.startsWith(head) || !line.endsWith(tail))
-            return QStringLiteral("?") + line;
-        return line.mid(head.size(), line.size() - head.size() - tail.size());
-    };
-    seen << QStringLiteral("css %1 %2 %3 %4 %5 hover %6")
-                .arg(between(css.value(9), QStringLiteral("     background-color:#"),
-                             QStringLiteral(";")),
-                     between(css.value(10), QStringLiteral("     color:#"), QStringLiteral(";")),
-                     between(css.value(13), QStringLiteral("a:link { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(14), QStringLiteral("a:visited { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(15), QStringLiteral("a:active { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(16), QStringLiteral("a:hover { color:#"),
-                             QStringLiteral("; }")));
-    return seen;
-}
-
-QStringList expectedPages(const QStringList& v) {
-    return {QStringLiteral("body %1 %2 %3 %4 %5").arg(v[0], v[1], v[2], v[3], v[4]),
-            QStringLiteral("css %1 %2 %3 %4 %5 hover %6").arg(v[0], v[1], v[2], v[3], v[4], v[1])};
-}
-
-QStringList holders(const frmMain& w) {
-    return {w.backC->text(), w.textC->text(), w.linkC->text(), w.vlinkC->text(), w.alinkC->text()};
-}
-
-QStringList headers(const frmMain& w) {
-    return {w.backheader->text(), w.textheader->text(), w.linkheader->text(), w.vlinkheader->text(),
-            w.alinkheader->text()};
-}
-
-QStringList swatches(const frmMain& w) {
-    return {hexText(w.BGColor->BackColor()), hexText(w.TextColor->ForeColor()),
-            hexText(w.LinkColor->ForeColor()), hexText(w.VLinkColor->ForeColor()),
-            hexText(w.ALinkColor->ForeColor())};
-}
-
-QStringList fields(const frmMain& w) {
-    return {w.txtHue->text(),   w.txtSat->text(),  w.txtBri->text(), w.txtRed->text(),
-            w.txtGreen->text(), w.txtBlue->text(), w.txtHex->text()};
-}
 
 // Everything that opening or saving a scheme may change.
 QStringList windowState(const frmMain& w) {
@@ -128,22 +43,6 @@ QStringList windowState(const frmMain& w) {
     return lines;
 }
 
-void clickCell(frmMain& w, int index) {
-    QTest::mouseClick(w.pc(index), Qt::LeftButton, {}, w.pc(index)->rect().center());
-}
-
-void chooseFromList(QComboBox* combo, const QString& item) {
-    const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(item));
-    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    const QRect rect = view->visualRect(view->model()->index(index, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(combo->currentText(), item);
-}
-
 // Picks a distinct colour for every target from the palette.
 void pickFiveColours(frmMain& w, const int cells[5]) {
     const char* targets[] = {"Background Color", "Text Color", "Link Color", "VLink Color",
@@ -155,29 +54,6 @@ void pickFiveColours(frmMain& w, const int cells[5]) {
         clickCell(w, cells[i]);
     }
 }
-
-void saveByButton(FakePlatform& platform, frmMain& w, const QString& path) {
-    platform.dialogAnswers << path;
-    QTest::mouseClick(w.SaveScheme, Qt::LeftButton);
-}
-
-void openByButton(FakePlatform& platform, frmMain& w, const std::optional<QString>& path) {
-    platform.dialogAnswers << path;
-    QTest::mouseClick(w.OpenScheme, Qt::LeftButton);
-}
-
-struct Window {
-    FakePlatform platform;
-    std::unique_ptr<frmMain> window;
-    frmMain& w() { return *window; }
-    // Builds the window after the test has placed its files.
-    bool start() {
-        window = std::make_unique<frmMain>(platform);
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
-    }
-};
 
 } // namespace
 
@@ -219,7 +95,7 @@ void TestSchemeFilesWindow::saveThenOpenRestoresTheScheme() {
     QCOMPARE(holders(w), QStringList({"FFD580", "FF0000", "00FF00", "0000FF", "FFEEE5"}));
     const QStringList saved = windowState(w);
     const QString path = t.platform.path(QStringLiteral("Templates/five.tnx"));
-    saveByButton(t.platform, w, path);
+    saveSchemeByButton(t.platform, w, path);
     QVERIFY(QFileInfo::exists(path));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [five.tnx]"));
     // Saving changes neither LastFile nor anything else but the caption.
@@ -263,7 +139,7 @@ void TestSchemeFilesWindow::savedBytes() {
     QVERIFY(t.start());
     frmMain& w = t.w();
     const QString path = t.platform.path(QStringLiteral("Templates/defaults.tnx"));
-    saveByButton(t.platform, w, path);
+    saveSchemeByButton(t.platform, w, path);
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/defaults.tnx")),
              QByteArray("[Background Color]\r\n000000\r\n[Text Color]\r\nFFFFFF\r\n"
                         "[Link Color]\r\nFFFFFF\r\n[VLink Color]\r\nFFFFFF\r\n"
@@ -271,7 +147,7 @@ void TestSchemeFilesWindow::savedBytes() {
 
     const int cells[5] = {195, 62, 19, 183, 91};
     pickFiveColours(w, cells);
-    saveByButton(t.platform, w, path); // over the old file
+    saveSchemeByButton(t.platform, w, path); // over the old file
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/defaults.tnx")),
              QByteArray("[Background Color]\r\nFF00FF\r\n[Text Color]\r\nB2FFE6\r\n"
                         "[Link Color]\r\nFFEEE5\r\n[VLink Color]\r\nFFFF00\r\n"
@@ -284,7 +160,7 @@ void TestSchemeFilesWindow::savedBytes() {
     t.platform.writeFile(QStringLiteral("Templates/odd.tnx"),
                          schemeBytes({"#ff8000", "abc", "", "FFFFFF", "ff00cc"}));
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/odd.tnx")));
-    saveByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/copy.tnx")));
+    saveSchemeByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/copy.tnx")));
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/copy.tnx")),
              schemeBytes({"#ff8000", "abc", "", "FFFFFF", "ff00cc"}));
 
@@ -294,7 +170,7 @@ void TestSchemeFilesWindow::savedBytes() {
                            "[ALink Color]\r\nFFFFFF\r\n";
     t.platform.writeFile(QStringLiteral("Templates/bytes.tnx"), odd);
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/bytes.tnx")));
-    saveByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/bytes2.tnx")));
+    saveSchemeByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/bytes2.tnx")));
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/bytes2.tnx")), odd);
 }
 
@@ -387,7 +263,7 @@ void TestSchemeFilesWindow::cancelChangesNothing() {
     QVERIFY(t.platform.messages.isEmpty());
 
     // After a cancelled open the next save still writes the scheme of the window.
-    saveByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/after.tnx")));
+    saveSchemeByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/after.tnx")));
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/after.tnx")),
              schemeBytes({"00FF00", "405060", "708090", "A0B0C0", "D0E0F0"}));
 }
@@ -604,7 +480,7 @@ void TestSchemeFilesWindow::saveFailure() {
     if (failWrite)
         t.platform.failWrites << path;
 
-    saveByButton(t.platform, w, path);
+    saveSchemeByButton(t.platform, w, path);
 
     QCOMPARE(t.platform.messages.size(), 1);
     const FakePlatform::Message message = t.platform.messages.first();

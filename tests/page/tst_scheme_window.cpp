@@ -3,107 +3,21 @@
 // events.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/Twips.h"
 #include "picker/frmMain.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
-int32_t packed(const QString& hex) {
-    const int r = hex.mid(0, 2).toInt(nullptr, 16);
-    const int g = hex.mid(2, 2).toInt(nullptr, 16);
-    const int b = hex.mid(4, 2).toInt(nullptr, 16);
-    return r | (g << 8) | (b << 16);
-}
-
-QString hexText(int32_t colour) {
-    return QStringLiteral("%1%2%3")
-        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
-// The five colours as both page texts carry them (default page line 8, CSS rules).
-QStringList pageColours(const frmMain& w) {
-    const QStringList body = w.BodyString->PageText().split(QStringLiteral("\r\n"));
-    static const QRegularExpression bodyTag(
-        QStringLiteral("^<body bgcolor=\"#(.*)\" TEXT=\"#(.*)\" LINK=\"#(.*)\" VLINK=\"#(.*)\" "
-                       "ALINK=\"#(.*)\">$"));
-    const QRegularExpressionMatch m = bodyTag.match(body.value(7));
-    QStringList seen;
-    seen << (m.hasMatch() ? QStringLiteral("body %1 %2 %3 %4 %5")
-                                .arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4),
-                                     m.captured(5))
-                          : QStringLiteral("body line 8: ") + body.value(7));
-    const QStringList css = w.CSSString->PageText().split(QStringLiteral("\r\n"));
-    auto between = [](const QString& line, const QString& head, const QString& tail) {
-        if (!line.startsWith(head) || !line.endsWith(tail))
-            return QStringLiteral("?") + line;
-        return line.mid(head.size(), line.size() - head.size() - tail.size());
-    };
-    seen << QStringLiteral("css %1 %2 %3 %4 %5 hover %6")
-                .arg(between(css.value(9), QStringLiteral("     background-color:#"),
-                             QStringLiteral(";")),
-                     between(css.value(10), QStringLiteral("     color:#"), QStringLiteral(";")),
-                     between(css.value(13), QStringLiteral("a:link { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(14), QStringLiteral("a:visited { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(15), QStringLiteral("a:active { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(16), QStringLiteral("a:hover { color:#"),
-                             QStringLiteral("; }")));
-    return seen;
-}
-
-QStringList expectedPages(const QString& back, const QString& text, const QString& link,
-                          const QString& vlink, const QString& alink) {
-    return {
-        QStringLiteral("body %1 %2 %3 %4 %5").arg(back, text, link, vlink, alink),
-        QStringLiteral("css %1 %2 %3 %4 %5 hover %6").arg(back, text, link, vlink, alink, text)};
-}
-
-// Holders in the order background, text, link, visited, active.
-QStringList holders(const frmMain& w) {
-    return {w.backC->text(), w.textC->text(), w.linkC->text(), w.vlinkC->text(), w.alinkC->text()};
-}
-
-QStringList swatches(const frmMain& w) {
-    return {hexText(w.BGColor->BackColor()), hexText(w.TextColor->ForeColor()),
-            hexText(w.LinkColor->ForeColor()), hexText(w.VLinkColor->ForeColor()),
-            hexText(w.ALinkColor->ForeColor())};
-}
-
-QStringList fields(const frmMain& w) {
-    return {w.txtHue->text(),   w.txtSat->text(),  w.txtBri->text(), w.txtRed->text(),
-            w.txtGreen->text(), w.txtBlue->text(), w.txtHex->text()};
-}
-
 QList<QLabel*> samples(const frmMain& w) {
     return {w.TextColor, w.LinkColor, w.VLinkColor, w.ALinkColor};
-}
-
-void chooseFromList(QComboBox* combo, const QString& item) {
-    const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(item));
-    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    view->scrollTo(view->model()->index(index, 0));
-    const QRect rect = view->visualRect(view->model()->index(index, 0));
-    QVERIFY(!rect.isEmpty());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(combo->currentText(), item);
 }
 
 // A click where the user would click: through the window, so that the widget under the pointer
@@ -122,16 +36,6 @@ void openScheme(FakePlatform& platform, frmMain& w, const QByteArray& content) {
 const QByteArray Scheme = "[Background Color]\r\n336699\r\n[Text Color]\r\nFF8000\r\n"
                           "[Link Color]\r\n00FF00\r\n[VLink Color]\r\nFFFFFF\r\n"
                           "[ALink Color]\r\nff00cc\r\n";
-
-struct Window {
-    FakePlatform platform;
-    frmMain w{platform};
-    Window() {
-        w.show();
-        w.activateWindow();
-    }
-    bool ready() { return QTest::qWaitForWindowActive(&w); }
-};
 
 } // namespace
 
@@ -153,7 +57,7 @@ private slots:
 };
 
 void TestSchemeWindow::startState() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     QCOMPARE(w.Combo->currentText(), QStringLiteral("Background Color"));
@@ -185,7 +89,7 @@ void TestSchemeWindow::startState() {
 }
 
 void TestSchemeWindow::visitedLinkTargetAtStart() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     QCOMPARE(w.vlinkC->text(), QStringLiteral("FFFFFF"));
@@ -226,7 +130,7 @@ void TestSchemeWindow::chooseTarget() {
     QFETCH(QString, caption);
     QFETCH(int, slot);
     QFETCH(QStringList, shown);
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     openScheme(t.platform, w, Scheme);
@@ -263,7 +167,7 @@ void TestSchemeWindow::chooseTarget() {
 }
 
 void TestSchemeWindow::lowerCaseHolderIsRewrittenWhenChosen() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     openScheme(t.platform, w,
@@ -305,7 +209,7 @@ void TestSchemeWindow::sampleLabelClick() {
     QFETCH(QString, label);
     QFETCH(QString, target);
     QFETCH(int, slot);
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     QTest::mouseClick(w.pc(62), Qt::LeftButton, {}, w.pc(62)->rect().center());
@@ -344,7 +248,7 @@ void TestSchemeWindow::sampleLabelClick() {
 }
 
 void TestSchemeWindow::backgroundClickOutsideTheLabels() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     chooseFromList(w.Combo, QStringLiteral("Link Color"));
@@ -376,7 +280,7 @@ void TestSchemeWindow::sampleSize_data() {
 
 void TestSchemeWindow::sampleSize() {
     QFETCH(QString, size);
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     const QString body = w.BodyString->PageText();
@@ -399,7 +303,7 @@ void TestSchemeWindow::sampleSize() {
 }
 
 void TestSchemeWindow::sampleFont() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     // Start-up applied the first listed font to the samples.

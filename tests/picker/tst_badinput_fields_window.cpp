@@ -5,6 +5,7 @@
 // plain ASCII. Each case states what the field shows and which colour results.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/frmMain.h"
 
 #include <QAction>
@@ -16,18 +17,6 @@
 #include <QTest>
 
 namespace {
-
-constexpr int32_t packed(int red, int green, int blue) {
-    return red + green * 256 + blue * 65536;
-}
-
-QString hexText(int32_t colour) {
-    return QStringLiteral("%1%2%3")
-        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
 
 // A lone high surrogate: what is left of a two-unit character cut by a field's limit.
 const QString HalfEmoji = QString(QChar(0xD83D));

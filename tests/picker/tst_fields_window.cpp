@@ -3,6 +3,7 @@
 // padding of the hex field on leaving it, and the key release that follows a Tab or an arrow.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/frmMain.h"
 
@@ -16,56 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <cmath>
-
-namespace {
-
-constexpr int32_t packed(int red, int green, int blue) {
-    return red + green * 256 + blue * 65536;
-}
-
-// The colour of a hue/saturation/brightness triple, worked out here from the colour rule
-// (single-precision intermediates, channels rounded to the nearest, halves to even).
-int32_t hsbColour(int h, int s, int br) {
-    auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
-    if (s == 0) {
-        const int v = round(br * 255 / 100.0);
-        return packed(v, v, v);
-    }
-    const float hh = static_cast<float>(h / 60.0);
-    const float v = static_cast<float>(br / 100.0);
-    const float sat = static_cast<float>(s / 100.0);
-    const int i = static_cast<int>(std::floor(hh));
-    const float f = static_cast<float>(double(hh) - i);
-    const float p = static_cast<float>((1.0 - sat) * v);
-    const float q = static_cast<float>((1.0 - double(sat) * f) * v);
-    const float t = static_cast<float>((1.0 - (1.0 - double(f)) * sat) * v);
-    float r = 0, g = 0, b = 0;
-    switch (i) {
-    case 0:
-        r = v, g = t, b = p;
-        break;
-    case 1:
-        r = q, g = v, b = p;
-        break;
-    case 2:
-        r = p, g = v, b = t;
-        break;
-    case 3:
-        r = p, g = q, b = v;
-        break;
-    case 4:
-        r = t, g = p, b = v;
-        break;
-    default:
-        r = v, g = p, b = q;
-        break;
-    }
-    return packed(round(double(r) * 255), round(double(g) * 255), round(double(b) * 255));
-}
-
-} // namespace
 
 class TestFieldsWindow : public QObject {
     Q_OBJECT

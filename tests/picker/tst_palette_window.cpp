@@ -2,6 +2,7 @@
 // rules, and what left and right clicks on the cells do, driven with real mouse events.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/Twips.h"
 #include "picker/frmMain.h"
@@ -11,22 +12,6 @@
 #include <QTest>
 
 namespace {
-
-// Packed colour (red in the low byte) from six hex digits RRGGBB.
-int32_t packed(const QString& hex) {
-    const int r = hex.mid(0, 2).toInt(nullptr, 16);
-    const int g = hex.mid(2, 2).toInt(nullptr, 16);
-    const int b = hex.mid(4, 2).toInt(nullptr, 16);
-    return r | (g << 8) | (b << 16);
-}
-
-QString hexText(int32_t colour) {
-    return QStringLiteral("%1%2%3")
-        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
 
 // Everything that a click or a marker search may change, as readable lines.
 QStringList windowState(const frmMain& w) {
@@ -54,10 +39,6 @@ QStringList windowState(const frmMain& w) {
         if (!w.pc(i)->toolTip().isEmpty())
             lines << QStringLiteral("tooltip %1 %2").arg(i).arg(w.pc(i)->toolTip());
     return lines;
-}
-
-void clickCell(frmMain& w, int index, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(w.pc(index), button, {}, w.pc(index)->rect().center());
 }
 
 } // namespace

@@ -4,88 +4,15 @@
 // page texts.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/frmMain.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
-
-// Packed colour (red in the low byte) from six hex digits RRGGBB.
-int32_t packed(const QString& hex) {
-    const int r = hex.mid(0, 2).toInt(nullptr, 16);
-    const int g = hex.mid(2, 2).toInt(nullptr, 16);
-    const int b = hex.mid(4, 2).toInt(nullptr, 16);
-    return r | (g << 8) | (b << 16);
-}
-
-QString hexText(int32_t colour) {
-    return QStringLiteral("%1%2%3")
-        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
-// The five colours as both page texts carry them: line 8 of the default page, and the body,
-// link, visited, active and hover rules of the CSS page.
-QStringList pageColours(const frmMain& w) {
-    QStringList seen;
-    const QStringList body = w.BodyString->PageText().split(QStringLiteral("\r\n"));
-    static const QRegularExpression bodyTag(
-        QStringLiteral("^<body bgcolor=\"#(.*)\" TEXT=\"#(.*)\" LINK=\"#(.*)\" VLINK=\"#(.*)\" "
-                       "ALINK=\"#(.*)\">$"));
-    const QRegularExpressionMatch m = bodyTag.match(body.value(7));
-    seen << (m.hasMatch() ? QStringLiteral("body %1 %2 %3 %4 %5")
-                                .arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4),
-                                     m.captured(5))
-                          : QStringLiteral("body line 8: ") + body.value(7));
-    const QStringList css = w.CSSString->PageText().split(QStringLiteral("\r\n"));
-    auto between = [](const QString& line, const QString& head, const QString& tail) {
-        if (!line.startsWith(head) || !line.endsWith(tail))
-            return QStringLiteral("?") + line;
-        return line.mid(head.size(), line.size() - head.size() - tail.size());
-    };
-    seen << QStringLiteral("css %1 %2 %3 %4 %5 hover %6")
-                .arg(between(css.value(9), QStringLiteral("     background-color:#"),
-                             QStringLiteral(";")),
-                     between(css.value(10), QStringLiteral("     color:#"), QStringLiteral(";")),
-                     between(css.value(13), QStringLiteral("a:link { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(14), QStringLiteral("a:visited { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(15), QStringLiteral("a:active { color:#"),
-                             QStringLiteral("; }")),
-                     between(css.value(16), QStringLiteral("a:hover { color:#"),
-                             QStringLiteral("; }")));
-    return seen;
-}
-
-QStringList expectedPages(const QString& back, const QString& text, const QString& link,
-                          const QString& vlink, const QString& alink) {
-    return {
-        QStringLiteral("body %1 %2 %3 %4 %5").arg(back, text, link, vlink, alink),
-        QStringLiteral("css %1 %2 %3 %4 %5 hover %6").arg(back, text, link, vlink, alink, text)};
-}
-
-QStringList holders(const frmMain& w) {
-    return {w.backC->text(), w.textC->text(), w.linkC->text(), w.vlinkC->text(), w.alinkC->text()};
-}
-
-QStringList swatches(const frmMain& w) {
-    return {hexText(w.BGColor->BackColor()), hexText(w.TextColor->ForeColor()),
-            hexText(w.LinkColor->ForeColor()), hexText(w.VLinkColor->ForeColor()),
-            hexText(w.ALinkColor->ForeColor())};
-}
-
-QStringList fields(const frmMain& w) {
-    return {w.txtHue->text(),   w.txtSat->text(),  w.txtBri->text(), w.txtRed->text(),
-            w.txtGreen->text(), w.txtBlue->text(), w.txtHex->text()};
-}
 
 // -1 when the marker is hidden, otherwise the cell it stands on.
 int markedCell(const frmMain& w) {
@@ -98,24 +25,6 @@ int markedCell(const frmMain& w) {
     return -2;
 }
 
-void clickCell(frmMain& w, int index) {
-    QTest::mouseClick(w.pc(index), Qt::LeftButton, {}, w.pc(index)->rect().center());
-}
-
-// Opens the list with Alt+Down and clicks the item, as a user chooses from a drop-down list.
-void chooseFromList(QComboBox* combo, const QString& item) {
-    const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(item));
-    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    const QRect rect = view->visualRect(view->model()->index(index, 0));
-    QVERIFY(!rect.isEmpty());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(combo->currentText(), item);
-}
-
 // Clicks into the field (which selects its text) and types text over it, one key at a time.
 void typeInto(QLineEdit* field, const QString& text) {
     QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
@@ -123,16 +32,6 @@ void typeInto(QLineEdit* field, const QString& text) {
     QTRY_COMPARE(field->selectedText(), field->text());
     QTest::keyClicks(field, text);
 }
-
-struct Window {
-    FakePlatform platform;
-    frmMain w{platform};
-    Window() {
-        w.show();
-        w.activateWindow();
-    }
-    bool ready() { return QTest::qWaitForWindowActive(&w); }
-};
 
 } // namespace
 
@@ -153,7 +52,7 @@ private slots:
 };
 
 void TestPropagationWindow::paletteClickWithLinkTarget() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     chooseFromList(w.Combo, QStringLiteral("Link Color"));
@@ -218,7 +117,7 @@ void TestPropagationWindow::fieldPaths() {
     QFETCH(QStringList, shown);
     QFETCH(int, cell);
     QFETCH(QString, stripTop);
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     // Target: the background (the start target).
@@ -248,7 +147,7 @@ void TestPropagationWindow::fieldPaths() {
 }
 
 void TestPropagationWindow::hexFieldKeepsWhatWasTyped() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     clickCell(w, 100); // the marker is shown before the typing
@@ -272,7 +171,7 @@ void TestPropagationWindow::hexFieldKeepsWhatWasTyped() {
 }
 
 void TestPropagationWindow::singleDigitInEmptiedHexField() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     clickCell(w, 186);
@@ -305,7 +204,7 @@ void TestPropagationWindow::singleDigitInEmptiedHexField() {
 }
 
 void TestPropagationWindow::tabIntoHueFieldRereadsTheFields() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     clickCell(w, 62);
@@ -334,7 +233,7 @@ void TestPropagationWindow::tabIntoHueFieldRereadsTheFields() {
 }
 
 void TestPropagationWindow::targetTextInOtherLetterCaseChoosesNoTarget() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     QLineEdit* edit = w.Combo->lineEdit();
@@ -397,7 +296,7 @@ void TestPropagationWindow::whiteCellMarking_data() {
 void TestPropagationWindow::whiteCellMarking() {
     QFETCH(bool, byClick);
     QFETCH(int, cell);
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     clickCell(w, 195);
@@ -411,7 +310,7 @@ void TestPropagationWindow::whiteCellMarking() {
 }
 
 void TestPropagationWindow::arrowKeyRerunsThePathWithTheSameColour() {
-    Window t;
+    ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
     clickCell(w, 180);

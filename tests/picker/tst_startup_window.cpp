@@ -3,6 +3,7 @@
 // the hidden caret of the scheme-name box.
 
 #include "FakePlatform.h"
+#include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/Twips.h"
 #include "picker/frmMain.h"
@@ -16,69 +17,13 @@
 #include <QTabBar>
 #include <QTest>
 
-#include <cmath>
-
 namespace {
-
-const QString StartMessage =
-    QStringLiteral("File Doesn't Exist, Click Open To Open A Color Scheme...");
-
-constexpr int32_t packed(int red, int green, int blue) {
-    return red + green * 256 + blue * 65536;
-}
-
-// The colour of a hue/saturation/brightness triple, worked out here from the colour rule
-// (single-precision intermediates, channels rounded to the nearest, halves to even).
-int32_t hsbColour(int h, int s, int br) {
-    auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
-    if (s == 0) {
-        const int v = round(br * 255 / 100.0);
-        return packed(v, v, v);
-    }
-    const float hh = static_cast<float>(h / 60.0);
-    const float v = static_cast<float>(br / 100.0);
-    const float sat = static_cast<float>(s / 100.0);
-    const int i = static_cast<int>(std::floor(hh));
-    const float f = static_cast<float>(double(hh) - i);
-    const float p = static_cast<float>((1.0 - sat) * v);
-    const float q = static_cast<float>((1.0 - double(sat) * f) * v);
-    const float t = static_cast<float>((1.0 - (1.0 - double(f)) * sat) * v);
-    float r = 0, g = 0, b = 0;
-    switch (i) {
-    case 0:
-        r = v, g = t, b = p;
-        break;
-    case 1:
-        r = q, g = v, b = p;
-        break;
-    case 2:
-        r = p, g = v, b = t;
-        break;
-    case 3:
-        r = p, g = q, b = v;
-        break;
-    case 4:
-        r = t, g = p, b = v;
-        break;
-    default:
-        r = v, g = p, b = q;
-        break;
-    }
-    return packed(round(double(r) * 255), round(double(g) * 255), round(double(b) * 255));
-}
 
 QStringList items(const QComboBox* combo) {
     QStringList list;
     for (int i = 0; i < combo->count(); ++i)
         list << combo->itemText(i);
     return list;
-}
-
-QByteArray scheme(const char* back, const char* text, const char* link, const char* vlink,
-                  const char* alink) {
-    return QByteArray("[Background Color]\r\n") + back + "\r\n[Text Color]\r\n" + text +
-           "\r\n[Link Color]\r\n" + link + "\r\n[VLink Color]\r\n" + vlink +
-           "\r\n[ALink Color]\r\n" + alink + "\r\n";
 }
 
 } // namespace
@@ -184,7 +129,7 @@ private slots:
         platform.writeFile(QStringLiteral("Config.ini"), "[Settings]\r\nLastFile=mine.tnx\r\n");
         // Lower-case digits stay in the holder as read.
         platform.writeFile(QStringLiteral("Templates/mine.tnx"),
-                           scheme("336699", "ffcc00", "00FF00", "FF00FF", "0000FF"));
+                           schemeBytes({"336699", "ffcc00", "00FF00", "FF00FF", "0000FF"}));
         frmMain w(platform);
 
         const int32_t background = packed(0x33, 0x66, 0x99);
@@ -259,7 +204,8 @@ private slots:
             QVERIFY(QDir(platform.path(QStringLiteral("Templates"))).mkdir(folder));
         if (!unreadable.isEmpty()) {
             const QString relative = QStringLiteral("Templates/") + unreadable;
-            platform.writeFile(relative, scheme("FF0000", "00FF00", "00FF00", "00FF00", "00FF00"));
+            platform.writeFile(relative,
+                               schemeBytes({"FF0000", "00FF00", "00FF00", "00FF00", "00FF00"}));
             if (QTest::currentDataTag() == QByteArrayLiteral("unreadable"))
                 platform.failReads << platform.path(relative);
         }
@@ -296,7 +242,7 @@ private slots:
         FakePlatform platform;
         platform.writeFile(QStringLiteral("Config.ini"), "[Settings]\r\nLastFile=mine.tnx\r\n");
         platform.writeFile(QStringLiteral("Templates/mine.tnx"),
-                           scheme("000080", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
+                           schemeBytes({"000080", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
         {
             frmMain w(platform);
             QCOMPARE(w.LastFile->text(), QStringLiteral("mine.tnx"));

@@ -1,0 +1,187 @@
+#include "WindowTestHelpers.h"
+
+#include "windows/PreviewLoader.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+
+int32_t packed(const QString& hex) {
+    const int r = hex.mid(0, 2).toInt(nullptr, 16);
+    const int g = hex.mid(2, 2).toInt(nullptr, 16);
+    const int b = hex.mid(4, 2).toInt(nullptr, 16);
+    return r | (g << 8) | (b << 16);
+}
+
+QString hexText(int32_t colour) {
+    return QStringLiteral("%1%2%3")
+        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+int32_t hsbColour(int h, int s, int br) {
+    auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+    if (s == 0) {
+        const int v = round(br * 255 / 100.0);
+        return packed(v, v, v);
+    }
+    const float hh = static_cast<float>(h / 60.0);
+    const float v = static_cast<float>(br / 100.0);
+    const float sat = static_cast<float>(s / 100.0);
+    const int i = static_cast<int>(std::floor(hh));
+    const float f = static_cast<float>(double(hh) - i);
+    const float p = static_cast<float>((1.0 - sat) * v);
+    const float q = static_cast<float>((1.0 - double(sat) * f) * v);
+    const float t = static_cast<float>((1.0 - (1.0 - double(f)) * sat) * v);
+    float r = 0, g = 0, b = 0;
+    switch (i) {
+    case 0:
+        r = v, g = t, b = p;
+        break;
+    case 1:
+        r = q, g = v, b = p;
+        break;
+    case 2:
+        r = p, g = v, b = t;
+        break;
+    case 3:
+        r = p, g = q, b = v;
+        break;
+    case 4:
+        r = t, g = p, b = v;
+        break;
+    default:
+        r = v, g = p, b = q;
+        break;
+    }
+    return packed(round(double(r) * 255), round(double(g) * 255), round(double(b) * 255));
+}
+
+QStringList pageColours(const frmMain& w) {
+    QStringList seen;
+    const QStringList body = w.BodyString->PageText().split(QStringLiteral("\r\n"));
+    static const QRegularExpression bodyTag(
+        QStringLiteral("^<body bgcolor=\"#(.*)\" TEXT=\"#(.*)\" LINK=\"#(.*)\" VLINK=\"#(.*)\" "
+                       "ALINK=\"#(.*)\">$"));
+    const QRegularExpressionMatch m = bodyTag.match(body.value(7));
+    seen << (m.hasMatch() ? QStringLiteral("body %1 %2 %3 %4 %5")
+                                .arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4),
+                                     m.captured(5))
+                          : QStringLiteral("body line 8: ") + body.value(7));
+    const QStringList css = w.CSSString->PageText().split(QStringLiteral("\r\n"));
+    auto between = [](const QString& line, const QString& head, const QString& tail) {
+        if (!line.startsWith(head) || !line.endsWith(tail))
+            return QStringLiteral("?") + line;
+        return line.mid(head.size(), line.size() - head.size() - tail.size());
+    };
+    seen << QStringLiteral("css %1 %2 %3 %4 %5 hover %6")
+                .arg(between(css.value(9), QStringLiteral("     background-color:#"),
+                             QStringLiteral(";")),
+                     between(css.value(10), QStringLiteral("     color:#"), QStringLiteral(";")),
+                     between(css.value(13), QStringLiteral("a:link { color:#"),
+                             QStringLiteral("; }")),
+                     between(css.value(14), QStringLiteral("a:visited { color:#"),
+                             QStringLiteral("; }")),
+                     between(css.value(15), QStringLiteral("a:active { color:#"),
+                             QStringLiteral("; }")),
+                     between(css.value(16), QStringLiteral("a:hover { color:#"),
+                             QStringLiteral("; }")));
+    return seen;
+}
+
+QStringList expectedPages(const QString& back, const QString& text, const QString& link,
+                          const QString& vlink, const QString& alink) {
+    return {
+        QStringLiteral("body %1 %2 %3 %4 %5").arg(back, text, link, vlink, alink),
+        QStringLiteral("css %1 %2 %3 %4 %5 hover %6").arg(back, text, link, vlink, alink, text)};
+}
+
+QStringList expectedPages(const QStringList& v) {
+    return expectedPages(v[0], v[1], v[2], v[3], v[4]);
+}
+
+QStringList holders(const frmMain& w) {
+    return {w.backC->text(), w.textC->text(), w.linkC->text(), w.vlinkC->text(), w.alinkC->text()};
+}
+
+QStringList headers(const frmMain& w) {
+    return {w.backheader->text(), w.textheader->text(), w.linkheader->text(), w.vlinkheader->text(),
+            w.alinkheader->text()};
+}
+
+QStringList swatches(const frmMain& w) {
+    return {hexText(w.BGColor->BackColor()), hexText(w.TextColor->ForeColor()),
+            hexText(w.LinkColor->ForeColor()), hexText(w.VLinkColor->ForeColor()),
+            hexText(w.ALinkColor->ForeColor())};
+}
+
+QStringList fields(const frmMain& w) {
+    return {w.txtHue->text(),   w.txtSat->text(),  w.txtBri->text(), w.txtRed->text(),
+            w.txtGreen->text(), w.txtBlue->text(), w.txtHex->text()};
+}
+
+QByteArray schemeBytes(const QList<QByteArray>& values) {
+    const char* sections[] = {"[Background Color]", "[Text Color]", "[Link Color]", "[VLink Color]",
+                              "[ALink Color]"};
+    QByteArray bytes;
+    for (int i = 0; i < 5; ++i)
+        bytes += QByteArray(sections[i]) + "\r\n" + values[i] + "\r\n";
+    return bytes;
+}
+
+void clickCell(frmMain& w, int index, Qt::MouseButton button) {
+    QTest::mouseClick(w.pc(index), button, {}, w.pc(index)->rect().center());
+}
+
+void chooseFromList(QComboBox* combo, const QString& item) {
+    const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(index >= 0, qPrintable(item));
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    // A long list (the fonts) may have the item out of sight; a short one stays as it is.
+    view->scrollTo(view->model()->index(index, 0));
+    const QRect rect = view->visualRect(view->model()->index(index, 0));
+    QVERIFY(!rect.isEmpty());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(combo->currentText(), item);
+}
+
+void openByButton(FakePlatform& platform, frmMain& w, const std::optional<QString>& path) {
+    platform.dialogAnswers << path;
+    QTest::mouseClick(w.OpenScheme, Qt::LeftButton);
+}
+
+void saveSchemeByButton(FakePlatform& platform, frmMain& w, const QString& path) {
+    platform.dialogAnswers << path;
+    QTest::mouseClick(w.SaveScheme, Qt::LeftButton);
+}
+
+bool Window::start() {
+    window = std::make_unique<frmMain>(platform);
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window.get());
+}
+
+Window::~Window() {
+    if (window && window->Preview().window())
+        window->Preview().window()->close();
+}
+
+ShownWindow::ShownWindow() {
+    w.show();
+    w.activateWindow();
+}
+
+bool ShownWindow::ready() {
+    return QTest::qWaitForWindowActive(&w);
+}
