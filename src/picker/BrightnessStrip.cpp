@@ -42,15 +42,8 @@ void BrightnessStrip::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void BrightnessStrip::report(QMouseEvent* event) {
-    const int buttons =
-        static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
-    int shift = 0;
-    if (event->modifiers() & Qt::ShiftModifier)
-        shift |= 1;
-    if (event->modifiers() & Qt::ControlModifier)
-        shift |= 2;
-    if (event->modifiers() & Qt::AltModifier)
-        shift |= 4;
+    const int buttons = mouseButtonMask(event);
+    const int shift = mouseShiftMask(event);
     const QPointF at = event->position();
     emit mouseMoved(buttons, shift, float(at.x()) - Border, float(at.y()) - Border);
 }

@@ -15,6 +15,22 @@ int32_t packedFromRgb(QRgb rgb) {
     return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
 }
 
+int mouseButtonMask(const QMouseEvent* event) {
+    return static_cast<int>(event->buttons() &
+                            (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+}
+
+int mouseShiftMask(const QMouseEvent* event) {
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (event->modifiers() & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
 ColourBox::ColourBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -54,15 +70,8 @@ void PaletteCell::placeTwips(int left, int top) {
 }
 
 void PaletteCell::mousePressEvent(QMouseEvent* event) {
-    const int buttons =
-        static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
-    int shift = 0;
-    if (event->modifiers() & Qt::ShiftModifier)
-        shift |= 1;
-    if (event->modifiers() & Qt::ControlModifier)
-        shift |= 2;
-    if (event->modifiers() & Qt::AltModifier)
-        shift |= 4;
+    const int buttons = mouseButtonMask(event);
+    const int shift = mouseShiftMask(event);
     const QPointF at = event->position();
     emit mouseDown(index_, buttons, shift, pixelsToTwips(1) * float(at.x()),
                    pixelsToTwips(1) * float(at.y()));

@@ -10,8 +10,15 @@
 #include <QWidget>
 #include <cstdint>
 
+class QMouseEvent;
+
 QColor colorFromPacked(int32_t rgb);
 int32_t packedFromRgb(QRgb rgb);
+
+// The buttons held during a mouse event as a mask: 1 left, 2 right, 4 middle.
+int mouseButtonMask(const QMouseEvent* event);
+// The keys held during a mouse event as a mask: 1 Shift, 2 Ctrl, 4 Alt.
+int mouseShiftMask(const QMouseEvent* event);
 
 // A rectangle filled with its back colour; the colour labels and swatches.
 class ColourBox : public QWidget {
