@@ -181,7 +181,8 @@ QByteArray EncodeValue(const QString& value) {
 // A value's text: UTF-8, the encoding of file names here; a value that is not valid UTF-8
 // was written by a single-byte program and is read as Latin-1.
 QString DecodeValue(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;

@@ -69,14 +69,21 @@ void ClearKeepingStorage(QString& out) {
     out.resize(0);
 }
 
+// Grows the storage only when it is too small: reserving the capacity the string already has
+// would reallocate it.
+void ReserveAtLeast(QString& out, qsizetype size) {
+    if (out.capacity() < size)
+        out.reserve(size);
+}
+
 } // namespace
 
 void BuildDefaultHtmlPage(const PageColours& colours, QString& out) {
     ClearKeepingStorage(out);
-    out.reserve(kDefaultHead.size() + kMetaLines.size() + kDefaultHeadEnd.size() +
-                kDefaultText.size() + kDefaultLink.size() + kDefaultVLink.size() +
-                kDefaultALink.size() + kDefaultBodyEnd.size() + kUrl.size() + kAnchorEnd.size() +
-                HolderLength(colours));
+    ReserveAtLeast(out, kDefaultHead.size() + kMetaLines.size() + kDefaultHeadEnd.size() +
+                            kDefaultText.size() + kDefaultLink.size() + kDefaultVLink.size() +
+                            kDefaultALink.size() + kDefaultBodyEnd.size() + kUrl.size() +
+                            kAnchorEnd.size() + HolderLength(colours));
     out.append(kDefaultHead);
     out.append(kMetaLines);
     out.append(kDefaultHeadEnd);
@@ -97,10 +104,11 @@ void BuildDefaultHtmlPage(const PageColours& colours, QString& out) {
 void BuildCssHtmlPage(const PageColours& colours, QString& out) {
     ClearKeepingStorage(out);
     // The text colour appears twice: in the body rule and in the hover rule.
-    out.reserve(kCssHead.size() + kMetaLines.size() + kCssStyleStart.size() + kCssColor.size() +
-                kCssLink.size() + kCssVisited.size() + kCssActive.size() + kCssHover.size() +
-                kCssStyleEnd.size() + kUrl.size() + kAnchorEnd.size() + HolderLength(colours) +
-                colours.textC.size());
+    ReserveAtLeast(out, kCssHead.size() + kMetaLines.size() + kCssStyleStart.size() +
+                            kCssColor.size() + kCssLink.size() + kCssVisited.size() +
+                            kCssActive.size() + kCssHover.size() + kCssStyleEnd.size() +
+                            kUrl.size() + kAnchorEnd.size() + HolderLength(colours) +
+                            colours.textC.size());
     out.append(kCssHead);
     out.append(kMetaLines);
     out.append(kCssStyleStart);

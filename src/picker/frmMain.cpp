@@ -253,8 +253,8 @@ void frmMain::buildDesign() {
 }
 
 void frmMain::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const QString& text,
-                         const QKeySequence& shortcut) {
+    auto action = [](QMenu* menu, const char* name, const QString& text,
+                     const QKeySequence& shortcut) {
         QAction* a = menu->addAction(text);
         a->setObjectName(QLatin1String(name));
         if (!shortcut.isEmpty())

@@ -361,6 +361,8 @@ void TestIniFile::roundTrip_data() {
                              "\"\"",
                              "a;b=c[d]",
                              QString::fromLatin1("\xe4\xf6\xfc \xff"),
+                             QStringLiteral("\uFEFFmine.tnx"),
+                             QStringLiteral("\u65E5\u672C.tnx"),
                              QString(511, QLatin1Char('z'))};
     for (const QString& v : values) {
         QTest::newRow(qPrintable(QStringLiteral("new: ") + v.left(20))) << QByteArray() << v;
