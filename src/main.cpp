@@ -8,6 +8,7 @@
 #include "picker/frmMain.h"
 #include "platform/Platform.h"
 #include "windows/PreviewLoader.h"
+#include "windows/ProgramIcon.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintara"));
     QApplication::setApplicationVersion(QStringLiteral(TINTARA_VERSION));
+    QApplication::setWindowIcon(ProgramIcon());
 
     Platform platform;
     frmMain window(platform);
