@@ -27,5 +27,6 @@ cd "$asan_build"
 export ASAN_OPTIONS="halt_on_error=1:print_stacktrace=1:detect_leaks=1:check_initialization_order=1:strict_string_checks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$TINTARA_ROOT/tests/lsan.supp:print_suppressions=0"
+echo "Sanitizer build: $((SECONDS - stage_start)) s"
+# Last, so that the run ends with CTest's summary.
 ctest --output-on-failure --parallel "$(nproc)" -E '_x11$'
-echo "Sanitizer stage: $((SECONDS - stage_start)) s"
