@@ -13,6 +13,13 @@
 class QMouseEvent;
 
 QColor colorFromPacked(int32_t rgb);
+
+// Sets a text box's text unless it already holds it: laying out a text box's text is the
+// dearest step of a colour drag, and between two moves many fields keep their text.
+inline void setTextIfChanged(QLineEdit* box, const QString& text) {
+    if (box->text() != text)
+        box->setText(text);
+}
 int32_t packedFromRgb(QRgb rgb);
 
 // The buttons held during a mouse event as a mask: 1 left, 2 right, 4 middle.

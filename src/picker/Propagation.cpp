@@ -46,8 +46,7 @@ void frmMain::ApplyToTarget(int32_t colour) {
         return;
     setSwatchColour(*target, colour);
     const QString hex = ColorToHex(colour);
-    if (target->holder->text() != hex)
-        target->holder->setText(hex);
+    setTextIfChanged(target->holder, hex);
     BuildPageCode();
 }
 

@@ -8,24 +8,24 @@
 
 void frmMain::writeHSBFields(int32_t colour) {
     const int32_t hsb = converter_.RGBToHSB(colour);
-    txtHue->setText(QString::number(converter_.hue(hsb)));
-    txtSat->setText(QString::number(converter_.Saturation(hsb)));
-    txtBri->setText(QString::number(converter_.brightness(hsb)));
+    setTextIfChanged(txtHue, QString::number(converter_.hue(hsb)));
+    setTextIfChanged(txtSat, QString::number(converter_.Saturation(hsb)));
+    setTextIfChanged(txtBri, QString::number(converter_.brightness(hsb)));
 }
 
 void frmMain::writeRGBFields(int32_t colour) {
-    txtRed->setText(QString::number(converter_.Red(colour)));
-    txtGreen->setText(QString::number(converter_.Green(colour)));
-    txtBlue->setText(QString::number(converter_.Blue(colour)));
+    setTextIfChanged(txtRed, QString::number(converter_.Red(colour)));
+    setTextIfChanged(txtGreen, QString::number(converter_.Green(colour)));
+    setTextIfChanged(txtBlue, QString::number(converter_.Blue(colour)));
 }
 
 void frmMain::writeHexFieldAndHolder(int32_t colour, bool holder) {
     const QString hex = ColorToHex(colour);
-    txtHex->setText(hex);
+    setTextIfChanged(txtHex, hex);
     if (!holder)
         return;
     if (const Target* target = currentTarget())
-        target->holder->setText(hex);
+        setTextIfChanged(target->holder, hex);
 }
 
 void frmMain::ShowColorValues(int32_t colour) {
