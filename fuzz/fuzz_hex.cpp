@@ -3,31 +3,16 @@
 // keeps exactly what follows the first "#" (or the whole text), the colour is the one that
 // the three digit pairs describe, and ColorToHex / PadHex agree with HexToColor.
 
+#include "FuzzCheck.h"
 #include "picker/FieldText.h"
 
 #include <QString>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-#define CHECK(cond)                                                                                \
-    do {                                                                                           \
-        if (!(cond)) {                                                                             \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #cond);       \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
-
 namespace {
-
-// The text of UTF-8 bytes; a byte-order mark at the start is kept as a character (U+FEFF), so
-// that texts starting with one are tried too.
-QString Utf8Text(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return utf8(bytes);
-}
 
 // The value of one digit pair, spelled out from the rule: blanks, tabs and line feeds are
 // passed over, the first character that is not an ASCII hex digit ends the pair.

@@ -12,10 +12,10 @@
 // - ToInt32HalfEven rounds halves to even and saturates, and FieldInteger is 0 for a text that
 //   is not numeric and the rounded value otherwise.
 
+#include "FuzzCheck.h"
 #include "picker/FieldText.h"
 
 #include <QString>
-#include <QStringDecoder>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -25,22 +25,7 @@
 #include <optional>
 #include <string>
 
-#define CHECK(cond)                                                                                \
-    do {                                                                                           \
-        if (!(cond)) {                                                                             \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #cond);       \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
-
 namespace {
-
-// The text of UTF-8 bytes; a byte-order mark at the start is kept as a character (U+FEFF), so
-// that texts starting with one are tried too.
-QString Utf8Text(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return utf8(bytes);
-}
 
 struct Limits {
     int maximum;

@@ -5,32 +5,17 @@
 //   and the values (characters beyond Latin-1 as "?"), each ended by CR LF, and when no value
 //   holds a CR or LF, reading that text back gives the ten lines exactly.
 
+#include "FuzzCheck.h"
 #include "files/SchemeFile.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QStringDecoder>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-#define CHECK(cond)                                                                                \
-    do {                                                                                           \
-        if (!(cond)) {                                                                             \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #cond);       \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
-
 namespace {
-
-// The text of UTF-8 bytes; a byte-order mark at the start is kept as a character (U+FEFF), so
-// that texts starting with one are tried too.
-QString Utf8Text(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return utf8(bytes);
-}
 
 const char* const kSections[] = {"[Background Color]", "[Text Color]", "[Link Color]",
                                  "[VLink Color]", "[ALink Color]"};

@@ -13,33 +13,18 @@
 //   without a line break may gain a CR LF; a UTF-8 byte-order mark stays where it was;
 // - writing the same value again changes nothing.
 
+#include "FuzzCheck.h"
 #include "files/modINIFileFunc.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-#define CHECK(cond)                                                                                \
-    do {                                                                                           \
-        if (!(cond)) {                                                                             \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #cond);       \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
-
 namespace {
-
-// The text of UTF-8 bytes; a byte-order mark at the start is kept as a character (U+FEFF), so
-// that texts starting with one are tried too.
-QString Utf8Text(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return utf8(bytes);
-}
 
 const QByteArray kBom("\xEF\xBB\xBF");
 const QString kDefault = QStringLiteral("\x01not there\x01");

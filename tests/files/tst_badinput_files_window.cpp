@@ -58,28 +58,6 @@ int32_t colourOf(QString text) {
     return colour;
 }
 
-// Everything that a file command may change, and the page texts.
-QStringList windowState(const frmMain& w) {
-    QStringList lines;
-    lines << QStringLiteral("caption ") + w.windowTitle();
-    lines << QStringLiteral("LastFile ") + w.LastFile->text();
-    lines << QStringLiteral("holders ") + holders(w).join(QLatin1Char(' '));
-    lines << QStringLiteral("headers ") + headers(w).join(QLatin1Char('|'));
-    lines << QStringLiteral("swatches ") + swatches(w).join(QLatin1Char(' '));
-    lines << QStringLiteral("fields ") + fields(w).join(QLatin1Char(' '));
-    lines << QStringLiteral("current ") + hexText(w.lblCurrColor->BackColor());
-    lines << QStringLiteral("old ") + hexText(w.lblOldColor->BackColor()) + QLatin1Char(' ') +
-                 w.txtHex2->text();
-    lines << QStringLiteral("strip ") + hexText(w.picBrightness->Point(0, 100));
-    lines << QStringLiteral("marker %1 %2,%3")
-                 .arg(w.selector->isHidden())
-                 .arg(w.selector->LeftTwips)
-                 .arg(w.selector->TopTwips);
-    lines << QStringLiteral("target ") + w.Combo->currentText();
-    lines << w.BodyString->PageText() << w.CSSString->PageText();
-    return lines;
-}
-
 // The five colours as the default page's body tag carries them.
 QString bodyTag(const QStringList& v) {
     return QStringLiteral("<body bgcolor=\"#%1\" TEXT=\"#%2\" LINK=\"#%3\" VLINK=\"#%4\" "
@@ -341,7 +319,7 @@ void TestBadInputFilesWindow::openFileChangedAfterTheDialog() {
     frmMain& w = t.w();
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/first.tnx")));
     clickCell(w, 195);
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
     const QString path = t.platform.path(QStringLiteral("Templates/chosen.tnx"));
 
     int hookRuns = 0;
@@ -375,7 +353,7 @@ void TestBadInputFilesWindow::openFileChangedAfterTheDialog() {
         QCOMPARE(message.caption, QStringLiteral("Tintara"));
         QVERIFY2(message.text.contains(path), qPrintable(message.text));
         QVERIFY2(message.text.contains(reason), qPrintable(message.text));
-        QCOMPARE(windowState(w), before);
+        QCOMPARE(fileCommandState(w), before);
         QCOMPARE(w.LastFile->text(), QStringLiteral("first.tnx"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [first.tnx]"));
         return;
@@ -422,7 +400,7 @@ void TestBadInputFilesWindow::saveTargetChangedAfterTheDialog() {
     QVERIFY(t.start());
     frmMain& w = t.w();
     clickCell(w, 180);
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
 
     t.platform.onDialogAnswered = [&](const FileDialogRequest& request,
                                       const std::optional<QString>& answer) {
@@ -453,7 +431,7 @@ void TestBadInputFilesWindow::saveTargetChangedAfterTheDialog() {
     QCOMPARE(message.caption, QStringLiteral("Tintara"));
     QVERIFY2(message.text.contains(path), qPrintable(message.text));
     QVERIFY2(message.text.contains(reason), qPrintable(message.text));
-    QCOMPARE(windowState(w), before);
+    QCOMPARE(fileCommandState(w), before);
     if (change == QLatin1String("folder removed")) {
         QVERIFY(!QFileInfo::exists(folder));
     } else {
@@ -497,7 +475,7 @@ void TestBadInputFilesWindow::writeRunsOutOfRoom() {
     frmMain& w = t.w();
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/big.tnx")));
     QCOMPARE(holders(w), QStringList(5, QString::fromLatin1(value)));
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
     const QString path = t.platform.path(relative);
     const QString folder = QFileInfo(path).path();
     const QStringList filesBefore = filesIn(folder);
@@ -523,7 +501,7 @@ void TestBadInputFilesWindow::writeRunsOutOfRoom() {
     // The reason, as the system gives it.
     QVERIFY2(message.text.contains(QStringLiteral("File too large")), qPrintable(message.text));
     QVERIFY(!w.Preview().window());
-    QCOMPARE(windowState(w), before);
+    QCOMPARE(fileCommandState(w), before);
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [big.tnx]"));
     if (old.isEmpty())
         QVERIFY(!QFileInfo::exists(path));
@@ -709,7 +687,7 @@ void TestBadInputFilesWindow::previewPlaceTaken() {
         QVERIFY(QDir(t.platform.dir.path()).mkpath(taken));
     QVERIFY(t.start());
     frmMain& w = t.w();
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
 
     QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
 
@@ -722,7 +700,7 @@ void TestBadInputFilesWindow::previewPlaceTaken() {
              qPrintable(message.text));
     QVERIFY2(message.text.contains(t.platform.path(taken)), qPrintable(message.text));
     QVERIFY(!w.Preview().window());
-    QCOMPARE(windowState(w), before);
+    QCOMPARE(fileCommandState(w), before);
 
     QVERIFY(w.close());
     QVERIFY(!w.isVisible());
@@ -754,7 +732,7 @@ void TestBadInputFilesWindow::readOnlyFolderPreview() {
     QVERIFY(t.start());
     frmMain& w = t.w();
     clickCell(w, 186);
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
 
     QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
 
@@ -767,7 +745,7 @@ void TestBadInputFilesWindow::readOnlyFolderPreview() {
     QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
              qPrintable(message.text));
     QVERIFY(!w.Preview().window());
-    QCOMPARE(windowState(w), before);
+    QCOMPARE(fileCommandState(w), before);
     if (leftoverTemp) {
         QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")),
                  QByteArray("<html>earlier</html>\r\n"));
@@ -787,7 +765,7 @@ void TestBadInputFilesWindow::readOnlyFolderSavePage() {
     QVERIFY(t.start());
     frmMain& w = t.w();
     clickCell(w, 186);
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
 
     for (const QString& name : {QStringLiteral("old.html"), QStringLiteral("new.html")}) {
         const QString path = t.platform.path(QStringLiteral("HTMLDocs/") + name);
@@ -802,7 +780,7 @@ void TestBadInputFilesWindow::readOnlyFolderSavePage() {
         QVERIFY2(message.text.contains(path), qPrintable(message.text));
         QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
                  qPrintable(message.text));
-        QCOMPARE(windowState(w), before);
+        QCOMPARE(fileCommandState(w), before);
     }
     QCOMPARE(t.platform.readFile(QStringLiteral("HTMLDocs/old.html")),
              QByteArray("<html>old</html>\r\n"));
@@ -835,7 +813,7 @@ void TestBadInputFilesWindow::readOnlyFolderSaveScheme() {
     QVERIFY(t.platform.messages.isEmpty());
     QCOMPARE(holders(w), QStringList({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
     clickCell(w, 180);
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
 
     for (const QString& name : {QStringLiteral("old.tnx"), QStringLiteral("new.tnx")}) {
         const QString path = t.platform.path(QStringLiteral("Templates/") + name);
@@ -847,7 +825,7 @@ void TestBadInputFilesWindow::readOnlyFolderSaveScheme() {
         QVERIFY2(message.text.contains(path), qPrintable(message.text));
         QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
                  qPrintable(message.text));
-        QCOMPARE(windowState(w), before);
+        QCOMPARE(fileCommandState(w), before);
         QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [old.tnx]"));
     }
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/old.tnx")), old);
@@ -982,12 +960,12 @@ void TestBadInputFilesWindow::namedPipeIsNotWaitedOn() {
     frmMain& w = t.w();
     if (where == QLatin1String("dialog")) {
         clickCell(w, 180);
-        const QStringList before = windowState(w);
+        const QStringList before = fileCommandState(w);
         openByButton(t.platform, w, pipe);
         QCOMPARE(t.platform.messages.size(), 1);
         QVERIFY2(t.platform.messages.first().text.contains(pipe),
                  qPrintable(t.platform.messages.first().text));
-        QCOMPARE(windowState(w), before);
+        QCOMPARE(fileCommandState(w), before);
     } else {
         QCOMPARE(w.LastFile->text(), StartMessage);
         QCOMPARE(w.backC->text(), QStringLiteral("000000"));

@@ -20,29 +20,6 @@ namespace {
 
 const QString SchemeFilter = QStringLiteral("Tintara Files - (*.tnx)|*.tnx;");
 
-// Everything that opening or saving a scheme may change.
-QStringList windowState(const frmMain& w) {
-    QStringList lines;
-    lines << QStringLiteral("caption ") + w.windowTitle();
-    lines << QStringLiteral("LastFile ") + w.LastFile->text();
-    lines << QStringLiteral("holders ") + holders(w).join(QLatin1Char(' '));
-    lines << QStringLiteral("headers ") + headers(w).join(QLatin1Char('|'));
-    lines << QStringLiteral("swatches ") + swatches(w).join(QLatin1Char(' '));
-    lines << QStringLiteral("fields ") + fields(w).join(QLatin1Char(' '));
-    lines << QStringLiteral("current ") + hexText(w.lblCurrColor->BackColor());
-    lines << QStringLiteral("old ") + hexText(w.lblOldColor->BackColor()) + QLatin1Char(' ') +
-                 w.txtHex2->text();
-    lines << QStringLiteral("strip ") + hexText(w.picBrightness->Point(0, 100));
-    lines << QStringLiteral("marker %1 %2,%3")
-                 .arg(w.selector->isHidden())
-                 .arg(w.selector->LeftTwips)
-                 .arg(w.selector->TopTwips);
-    lines << QStringLiteral("target ") + w.Combo->currentText() + QLatin1Char(' ') +
-                 w.NewColorCode->text();
-    lines << w.BodyString->PageText() << w.CSSString->PageText();
-    return lines;
-}
-
 // Picks a distinct colour for every target from the palette.
 void pickFiveColours(frmMain& w, const int cells[5]) {
     const char* targets[] = {"Background Color", "Text Color", "Link Color", "VLink Color",
@@ -93,7 +70,7 @@ void TestSchemeFilesWindow::saveThenOpenRestoresTheScheme() {
     const int cells[5] = {92, 180, 186, 192, 19};
     pickFiveColours(w, cells);
     QCOMPARE(holders(w), QStringList({"FFD580", "FF0000", "00FF00", "0000FF", "FFEEE5"}));
-    const QStringList saved = windowState(w);
+    const QStringList saved = fileCommandState(w);
     const QString path = t.platform.path(QStringLiteral("Templates/five.tnx"));
     saveSchemeByButton(t.platform, w, path);
     QVERIFY(QFileInfo::exists(path));
@@ -102,7 +79,7 @@ void TestSchemeFilesWindow::saveThenOpenRestoresTheScheme() {
     QCOMPARE(w.LastFile->text(), StartMessage);
     QStringList expected = saved;
     expected[0] = QStringLiteral("caption Tintara - [five.tnx]");
-    QCOMPARE(windowState(w), expected);
+    QCOMPARE(fileCommandState(w), expected);
 
     // Other colours everywhere, then open the saved file.
     const int others[5] = {0, 195, 93, 62, 183};
@@ -246,17 +223,17 @@ void TestSchemeFilesWindow::cancelChangesNothing() {
                          schemeBytes({"102030", "405060", "708090", "A0B0C0", "D0E0F0"}));
     openByButton(t.platform, w, path);
     clickCell(w, 186);
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
     const QByteArray file = t.platform.readFile(QStringLiteral("Templates/c.tnx"));
 
     openByButton(t.platform, w, std::nullopt);
     QCOMPARE(t.platform.dialogRequests.size(), 2);
-    QCOMPARE(windowState(w), before);
+    QCOMPARE(fileCommandState(w), before);
 
     t.platform.dialogAnswers << std::nullopt;
     QTest::mouseClick(w.SaveScheme, Qt::LeftButton);
     QCOMPARE(t.platform.dialogRequests.size(), 3);
-    QCOMPARE(windowState(w), before);
+    QCOMPARE(fileCommandState(w), before);
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/c.tnx")), file);
     QCOMPARE(QDir(t.platform.path(QStringLiteral("Templates"))).entryList(QDir::Files),
              QStringList({"c.tnx"}));
@@ -475,7 +452,7 @@ void TestSchemeFilesWindow::saveFailure() {
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/old.tnx")));
     clickCell(w, 180);
     QCOMPARE(w.backC->text(), QStringLiteral("FF0000"));
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
     const QString path = t.platform.path(relative);
     if (failWrite)
         t.platform.failWrites << path;
@@ -487,7 +464,7 @@ void TestSchemeFilesWindow::saveFailure() {
     QCOMPARE(message.caption, QStringLiteral("Tintara"));
     QVERIFY2(message.text.contains(path), qPrintable(message.text));
     QVERIFY2(message.text.contains(reason), qPrintable(message.text));
-    QCOMPARE(windowState(w), before);
+    QCOMPARE(fileCommandState(w), before);
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [old.tnx]"));
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/old.tnx")), oldScheme);
     QCOMPARE(t.platform.readFile(QStringLiteral("plain.txt")), QByteArray("just a file\r\n"));
@@ -516,7 +493,7 @@ void TestSchemeFilesWindow::openFailure() {
     frmMain& w = t.w();
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/first.tnx")));
     clickCell(w, 195);
-    const QStringList before = windowState(w);
+    const QStringList before = fileCommandState(w);
 
     QString path;
     if (kind == QLatin1String("gone")) {
@@ -535,7 +512,7 @@ void TestSchemeFilesWindow::openFailure() {
              qPrintable(t.platform.messages.first().text));
     if (kind == QLatin1String("refused"))
         QVERIFY(t.platform.messages.first().text.contains(QStringLiteral("Permission denied")));
-    QCOMPARE(windowState(w), before);
+    QCOMPARE(fileCommandState(w), before);
     QCOMPARE(w.LastFile->text(), QStringLiteral("first.tnx"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [first.tnx]"));
 }

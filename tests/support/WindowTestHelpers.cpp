@@ -1,5 +1,6 @@
 #include "WindowTestHelpers.h"
 
+#include "picker/BrightnessStrip.h"
 #include "windows/PreviewLoader.h"
 
 #include <QAbstractItemView>
@@ -184,4 +185,26 @@ ShownWindow::ShownWindow() {
 
 bool ShownWindow::ready() {
     return QTest::qWaitForWindowActive(&w);
+}
+
+QStringList fileCommandState(const frmMain& w) {
+    QStringList lines;
+    lines << QStringLiteral("caption ") + w.windowTitle();
+    lines << QStringLiteral("LastFile ") + w.LastFile->text();
+    lines << QStringLiteral("holders ") + holders(w).join(QLatin1Char(' '));
+    lines << QStringLiteral("headers ") + headers(w).join(QLatin1Char('|'));
+    lines << QStringLiteral("swatches ") + swatches(w).join(QLatin1Char(' '));
+    lines << QStringLiteral("fields ") + fields(w).join(QLatin1Char(' '));
+    lines << QStringLiteral("current ") + hexText(w.lblCurrColor->BackColor());
+    lines << QStringLiteral("old ") + hexText(w.lblOldColor->BackColor()) + QLatin1Char(' ') +
+                 w.txtHex2->text();
+    lines << QStringLiteral("strip ") + hexText(w.picBrightness->Point(0, 100));
+    lines << QStringLiteral("marker %1 %2,%3")
+                 .arg(w.selector->isHidden())
+                 .arg(w.selector->LeftTwips)
+                 .arg(w.selector->TopTwips);
+    lines << QStringLiteral("target ") + w.Combo->currentText() + QLatin1Char(' ') +
+                 w.NewColorCode->text();
+    lines << w.BodyString->PageText() << w.CSSString->PageText();
+    return lines;
 }

@@ -89,3 +89,8 @@ struct ShownWindow {
     ShownWindow();
     bool ready();
 };
+
+// Everything that a file command may change: caption, LastFile, holders, section lines,
+// swatches, fields, current and old colour, strip, marker, target with its caption, and both
+// page texts.
+QStringList fileCommandState(const frmMain& w);
