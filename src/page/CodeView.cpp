@@ -10,14 +10,10 @@
 #include "platform/Platform.h"
 
 void frmMain::BuildPageCode() {
-    // Reused between rebuilds: a colour drag rebuilds both pages on every mouse move.
-    static thread_local QString page;
     const PageColours colours{backC->text(), textC->text(), linkC->text(), vlinkC->text(),
                               alinkC->text()};
-    BuildDefaultHtmlPage(colours, page);
-    BodyString->setPageText(page);
-    BuildCssHtmlPage(colours, page);
-    CSSString->setPageText(page);
+    BodyString->setPageText(DefaultHtmlPage(colours));
+    CSSString->setPageText(CssHtmlPage(colours));
 }
 
 void frmMain::ViewCode_Click() {

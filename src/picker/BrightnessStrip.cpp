@@ -20,7 +20,6 @@ void BrightnessStrip::drawRow(int y, int32_t colour) {
     const QRgb rgb = colorFromPacked(colour).rgb();
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
     std::fill(line, line + DrawWidth, rgb);
-    update(Border, Border + y, DrawWidth, 1);
 }
 
 int32_t BrightnessStrip::Point(int x, int y) const {

@@ -19,7 +19,7 @@ public:
 
     int ScaleHeight() const { return DrawHeight; }
     // Fills row y (0 at the top of the drawing area) across the full width; rows outside
-    // the drawing area are ignored.
+    // the drawing area are ignored. The strip is repainted at the next update().
     void drawRow(int y, int32_t colour);
     // The colour drawn at a pixel of the drawing area.
     int32_t Point(int x, int y) const;

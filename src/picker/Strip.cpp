@@ -14,6 +14,7 @@ void frmMain::DrawBrightnessStrip(int32_t baseColour) {
         picBrightness->drawRow(y, colour);
         picBrightness->drawRow(y - 1, colour);
     }
+    picBrightness->update();
 }
 
 void frmMain::picBrightness_MouseMove(int Button, int, float X, float Y) {
