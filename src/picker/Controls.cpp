@@ -20,6 +20,11 @@ int mouseButtonMask(const QMouseEvent* event) {
                             (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
 }
 
+int mouseDownButton(const QMouseEvent* event) {
+    return static_cast<int>(event->button() &
+                            (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+}
+
 int mouseShiftMask(const QMouseEvent* event) {
     int shift = 0;
     if (event->modifiers() & Qt::ShiftModifier)
@@ -70,7 +75,7 @@ void PaletteCell::placeTwips(int left, int top) {
 }
 
 void PaletteCell::mousePressEvent(QMouseEvent* event) {
-    const int buttons = mouseButtonMask(event);
+    const int buttons = mouseDownButton(event);
     const int shift = mouseShiftMask(event);
     const QPointF at = event->position();
     emit mouseDown(index_, buttons, shift, pixelsToTwips(1) * float(at.x()),

@@ -24,6 +24,8 @@ int32_t packedFromRgb(QRgb rgb);
 
 // The buttons held during a mouse event as a mask: 1 left, 2 right, 4 middle.
 int mouseButtonMask(const QMouseEvent* event);
+// The button that went down in a mouse-press event, in the same mask form.
+int mouseDownButton(const QMouseEvent* event);
 // The keys held during a mouse event as a mask: 1 Shift, 2 Ctrl, 4 Alt.
 int mouseShiftMask(const QMouseEvent* event);
 

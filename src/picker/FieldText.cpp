@@ -1,5 +1,6 @@
 #include "picker/FieldText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -276,4 +277,21 @@ QString ClampFieldText(const QString& text, int maximum, int minimum) {
 int32_t FieldInteger(QStringView text) {
     const std::optional<double> value = NumericTextValue(text);
     return value ? ToInt32HalfEven(*value) : 0;
+}
+
+TypedText LimitTypedText(const QString& before, const QString& after, int cursor, int maxLength) {
+    if (after.size() <= maxLength || after.size() <= before.size())
+        return {after, cursor};
+    // What follows the caret was there before the edit; what precedes the inserted part too.
+    qsizetype suffix = qBound(qsizetype(0), after.size() - cursor, before.size());
+    if (!after.endsWith(QStringView(before).right(suffix)))
+        suffix = 0;
+    const qsizetype limit = std::min(after.size(), before.size()) - suffix;
+    qsizetype prefix = 0;
+    while (prefix < limit && before[prefix] == after[prefix])
+        ++prefix;
+    const qsizetype inserted = after.size() - prefix - suffix;
+    const qsizetype kept = std::max<qsizetype>(0, maxLength - (after.size() - inserted));
+    const qsizetype take = std::min(inserted, kept);
+    return {after.left(prefix) + after.mid(prefix, take) + after.right(suffix), int(prefix + take)};
 }

@@ -40,3 +40,14 @@ QString ClampFieldText(const QString& text, int maximum, int minimum);
 // rounded as ToInt32HalfEven, or 0 for a text that is not numeric (pasted text that was never
 // checked by a key release).
 int32_t FieldInteger(QStringView text);
+
+// A text box's character limit binds what the user types, pastes or drops, never a text that
+// the program sets. After a user's edit turned `before` into `after`, with the caret at
+// `cursor` just behind what was inserted, this is the text the box keeps and the caret's new
+// place: the inserted characters are cut to what fits under `maxLength` (none when the box was
+// already full). An edit that does not lengthen the text beyond the limit is kept as it is.
+struct TypedText {
+    QString text;
+    int cursor = 0;
+};
+TypedText LimitTypedText(const QString& before, const QString& after, int cursor, int maxLength);

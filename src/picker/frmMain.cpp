@@ -18,8 +18,11 @@
 #include "picker/BrightnessStrip.h"
 #include "picker/FieldText.h"
 #include "picker/General.h"
+#include "picker/MenuKeys.h"
+#include "picker/TextBox.h"
 #include "picker/Twips.h"
 #include "picker/mComCtrls.h"
+#include "platform/Design.h"
 #include "platform/Platform.h"
 #include "windows/frmAbout.h"
 
@@ -37,13 +40,14 @@ W* place(W* widget, const char* name, QRect geometry, const QString& accessibleN
     return widget;
 }
 
+// Labels and buttons are announced by their current text: no fixed accessible name.
 QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    return place(new QLabel(text, parent), name, geometry, text);
+    return place(new QLabel(text, parent), name, geometry);
 }
 
 QLineEdit* textBox(QWidget* parent, const char* name, QRect geometry, const QString& text,
                    const QString& accessibleName, int maxLength = 32767) {
-    auto* box = place(new QLineEdit(parent), name, geometry, accessibleName);
+    auto* box = place(new TextBox(parent), name, geometry, accessibleName);
     box->setMaxLength(maxLength);
     box->setText(text);
     return box;
@@ -58,16 +62,13 @@ QGroupBox* frame(QWidget* parent, const char* name, QRect geometry) {
 }
 
 QPushButton* button(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    return place(new QPushButton(text, parent), name, geometry, text);
+    return place(new QPushButton(text, parent), name, geometry);
 }
 
-QComboBox* comboBox(QWidget* parent, const char* name, QRect geometry,
-                    const QString& accessibleName) {
-    auto* combo = place(new QComboBox(parent), name, geometry, accessibleName);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    return combo;
+// A box named by its caption label, which a screen reader reads with it as the caption changes.
+template <typename W> W* captioned(W* box, QLabel* caption) {
+    caption->setBuddy(box);
+    return box;
 }
 
 } // namespace
@@ -90,10 +91,7 @@ void frmMain::Form_Initialize() {
 void frmMain::buildDesign() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tintara"));
-    // The design's controls are laid out for an 8-point interface font.
-    QFont interfaceFont = font();
-    interfaceFont.setPointSizeF(8);
-    setFont(interfaceFont);
+    setFont(InterfaceFont());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -101,8 +99,7 @@ void frmMain::buildDesign() {
 
     Label4 =
         label(w, "Label4", twipsRect(3000, 160, 1695, 255), QStringLiteral("Color Scheme Loaded:"));
-    LastFile = textBox(w, "LastFile", twipsRect(4680, 120, 5535, 285), QString(),
-                       QStringLiteral("Color Scheme Loaded"));
+    LastFile = captioned(textBox(w, "LastFile", twipsRect(4680, 120, 5535, 285), {}, {}), Label4);
     OpenScheme = button(w, "OpenScheme", twipsRect(120, 120, 1215, 375), QStringLiteral("Open..."));
     SaveScheme =
         button(w, "SaveScheme", twipsRect(1440, 120, 1215, 375), QStringLiteral("Save As..."));
@@ -114,6 +111,8 @@ void frmMain::buildDesign() {
     BGColor = place(new ColourBox(Picture1), "BGColor", twipsRect(0, 240, 2535, 3080),
                     QStringLiteral("Background color"));
     BGColor->setBackColor(0);
+    // Picture boxes take the focus when they are clicked.
+    BGColor->setFocusPolicy(Qt::ClickFocus);
     auto sample = [this](const char* name, int top, const QString& text) {
         auto* l = place(new SampleLabel(text, BGColor), name, twipsRect(120, top, 2295, 700), text);
         QFont f(QStringLiteral("Arial"));
@@ -128,13 +127,14 @@ void frmMain::buildDesign() {
     Label1 =
         label(Picture1, "Label1", twipsRect(0, 3360, 1095, 255), QStringLiteral("System Fonts:"));
     Fonts =
-        comboBox(Picture1, "Fonts", twipsRect(0, 3600, 1935, 315), QStringLiteral("System Fonts"));
+        captioned(place(new ComboBox(Picture1), "Fonts", twipsRect(0, 3600, 1935, 315)), Label1);
     Label2 = label(Picture1, "Label2", twipsRect(1920, 3360, 495, 255), QStringLiteral("Size:"));
-    Fonts2 = comboBox(Picture1, "Fonts2", twipsRect(1920, 3600, 615, 315), QStringLiteral("Size"));
+    Fonts2 =
+        captioned(place(new ComboBox(Picture1), "Fonts2", twipsRect(1920, 3600, 615, 315)), Label2);
     Label3 = label(Picture1, "Label3", twipsRect(0, 4080, 2535, 255),
                    QStringLiteral("Link and BGColor Selector:"));
-    Combo = comboBox(Picture1, "Combo", twipsRect(0, 4320, 2535, 315),
-                     QStringLiteral("Link and BGColor Selector"));
+    Combo =
+        captioned(place(new ComboBox(Picture1), "Combo", twipsRect(0, 4320, 2535, 315)), Label3);
 
     ColorPalette = frame(w, "ColorPalette", twipsRect(3000, 480, 7215, 4935));
     Picture2 = pictureBox(ColorPalette, "Picture2", twipsRect(120, 120, 6975, 4695));
@@ -153,17 +153,20 @@ void frmMain::buildDesign() {
     selector = new SelectorShape(PicFrame);
     picBrightness = place(new BrightnessStrip(Picture2), "picBrightness",
                           twipsRect(5880, 240, 900, 2850), QStringLiteral("Brightness variants"));
+    picBrightness->setFocusPolicy(Qt::ClickFocus);
     picBrightness->setToolTip(
         QStringLiteral("Click & slide mouse to select a variant of color selected"));
     Label20 = label(Picture2, "Label20", twipsRect(120, 3360, 1455, 255),
                     QStringLiteral("Old Color Code:"));
-    txtHex2 = textBox(Picture2, "txtHex2", twipsRect(120, 3600, 1455, 315), QStringLiteral("0"),
-                      QStringLiteral("Old Color Code"), 6);
+    txtHex2 = captioned(
+        textBox(Picture2, "txtHex2", twipsRect(120, 3600, 1455, 315), QStringLiteral("0"), {}, 6),
+        Label20);
     txtHex2->setReadOnly(true);
     NewColorCode = label(Picture2, "NewColorCode", twipsRect(120, 3960, 1455, 255),
                          QStringLiteral("Background Color:"));
-    txtHex = textBox(Picture2, "txtHex", twipsRect(120, 4200, 1455, 315), QStringLiteral("0"),
-                     QStringLiteral("New color code"), 6);
+    txtHex = captioned(
+        textBox(Picture2, "txtHex", twipsRect(120, 4200, 1455, 315), QStringLiteral("0"), {}, 6),
+        NewColorCode);
     Label21 =
         label(Picture2, "Label21", twipsRect(1800, 3360, 1215, 255), QStringLiteral("Old Color:"));
     lblOldColor = place(new ColourBox(Picture2), "lblOldColor", twipsRect(1800, 3600, 1455, 855),
@@ -213,6 +216,9 @@ void frmMain::buildDesign() {
         button(w, "PreviewPage", twipsRect(7200, 9960, 1455, 300), QStringLiteral("Preview..."));
     SavePage =
         button(w, "SavePage", twipsRect(8760, 9960, 1455, 300), QStringLiteral("Save HTML Page"));
+    // The two buttons share their place with the top of the tab strip and lie above it.
+    ViewCode->raise();
+    HideCode->raise();
 
     Picture5 = pictureBox(w, "Picture5", twipsRect(120, 12240, 9495, 735));
     const int holderLeft[5] = {0, 1680, 3360, 5040, 6720};
@@ -274,6 +280,7 @@ void frmMain::buildMenus() {
     mnuContents->setEnabled(false);
     mnuAbout =
         action(HDAbout, "mnuAbout", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    new MenuKeysFirst(this);
 }
 
 void frmMain::connectHandlers() {
@@ -286,9 +293,9 @@ void frmMain::connectHandlers() {
 
     connect(picBrightness, &BrightnessStrip::mouseMoved, this, &frmMain::picBrightness_MouseMove);
 
-    connect(Combo, &QComboBox::activated, this, [this] { Combo_Click(); });
-    connect(Fonts, &QComboBox::activated, this, [this] { Fonts_Click(); });
-    connect(Fonts2, &QComboBox::activated, this, [this] { Fonts2_Click(); });
+    connect(Combo, &ComboBox::Click, this, [this] { Combo_Click(); });
+    connect(Fonts, &ComboBox::Click, this, [this] { Fonts_Click(); });
+    connect(Fonts2, &ComboBox::Click, this, [this] { Fonts2_Click(); });
     connect(BGColor, &ColourBox::clicked, this, [this] { BGColor_Click(); });
     connect(TextColor, &SampleLabel::clicked, this, [this] { TextColor_Click(); });
     connect(LinkColor, &SampleLabel::clicked, this, [this] { LinkColor_Click(); });

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "colour/ColorConverter.h"
+#include "picker/ComboBox.h"
 #include "picker/Controls.h"
 #include "platform/CommonDialog.h"
 #include "windows/PreviewLoader.h"
@@ -159,11 +160,11 @@ public:
     SampleLabel* VLinkColor = nullptr;
     SampleLabel* ALinkColor = nullptr;
     QLabel* Label1 = nullptr;
-    QComboBox* Fonts = nullptr;
+    ComboBox* Fonts = nullptr;
     QLabel* Label2 = nullptr;
-    QComboBox* Fonts2 = nullptr;
+    ComboBox* Fonts2 = nullptr;
     QLabel* Label3 = nullptr;
-    QComboBox* Combo = nullptr;
+    ComboBox* Combo = nullptr;
     QGroupBox* ColorPalette = nullptr;
     QWidget* Picture2 = nullptr;
     QLabel* Label5 = nullptr;

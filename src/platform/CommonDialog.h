@@ -20,9 +20,9 @@ public:
     QString DialogTitle;
     int Flags = 0;
     QString InitDir;
-    QString FileName; // after a dialog: the chosen full path
+    QString FileName;  // after a dialog: the chosen full path
     QString FileTitle; // after a dialog: the chosen file's name without folder
-    QString Filter;   // "Description|*.ext;"
+    QString Filter;    // "Description|*.ext;"
 
     // Show the dialog. True when a file was chosen; false when the user cancelled, in which
     // case FileName and FileTitle are left as they were.

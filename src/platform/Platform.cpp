@@ -9,9 +9,13 @@
 
 #include "picker/Twips.h"
 
-QString Platform::ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+QString Platform::ProgramFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
-QStringList Platform::ScreenFonts() { return QFontDatabase::families(); }
+QStringList Platform::ScreenFonts() {
+    return QFontDatabase::families();
+}
 
 int Platform::ScreenWidthTwips() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -28,8 +32,8 @@ std::optional<QString> Platform::ShowFileDialog(QWidget* parent, const FileDialo
         QFileDialog::Options options;
         if (!request.overwritePrompt)
             options |= QFileDialog::DontConfirmOverwrite;
-        chosen = QFileDialog::getSaveFileName(parent, request.title, start, filter, nullptr,
-                                              options);
+        chosen =
+            QFileDialog::getSaveFileName(parent, request.title, start, filter, nullptr, options);
     } else {
         chosen = QFileDialog::getOpenFileName(parent, request.title, start, filter);
     }
@@ -62,7 +66,13 @@ QString QtFileDialogFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        // A description that already ends with its patterns in parentheses is shown as it is;
+        // the file dialog takes the patterns from them.
+        if (parts[i].trimmed().endsWith(QLatin1Char(')'))) {
+            entries << parts[i];
+            continue;
+        }
+        const QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
         entries << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
                        QLatin1Char(')');
     }

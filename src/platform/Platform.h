@@ -32,12 +32,14 @@ public:
     // Width of the primary screen in twips (15 twips per pixel).
     virtual int ScreenWidthTwips();
     // Shows a file dialog; the chosen full path, or nullopt when the user cancelled.
-    virtual std::optional<QString> ShowFileDialog(QWidget* parent, const FileDialogRequest& request);
+    virtual std::optional<QString> ShowFileDialog(QWidget* parent,
+                                                  const FileDialogRequest& request);
     // A message box with only an OK button.
     virtual void ShowMessage(QWidget* parent, const QString& text, const QString& caption,
                              MessageIcon icon);
 };
 
-// "Tintara Files - (*.tnx)|*.tnx;" -> "Tintara Files - (*.tnx) (*.tnx)", the form of Qt's
-// file dialogs.
+// "Tintara Files - (*.tnx)|*.tnx;" -> "Tintara Files - (*.tnx)", the form of Qt's file
+// dialogs: a description that names its patterns in parentheses is shown as it is, any other
+// gets them added ("Pages|*.htm;*.html;" -> "Pages (*.htm *.html)").
 QString QtFileDialogFilter(const QString& filter);

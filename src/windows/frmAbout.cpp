@@ -5,7 +5,28 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+
+#include "platform/Design.h"
+
+namespace {
+
+// The etched separator: a white line two pixels wide (index 0) under a grey line one pixel
+// wide (index 1), both along the top of this strip.
+class EtchedLine : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(0, 0, width(), 2, Qt::white);
+        painter.fillRect(0, 0, width(), 1, QColor(128, 128, 128));
+    }
+};
+
+} // namespace
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -13,6 +34,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(twipsToPixels(4575), twipsToPixels(2775));
+    setFont(InterfaceFont());
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -21,16 +43,13 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 
     lblTitle = new QLabel(QStringLiteral("Application Title"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setAccessibleName(QStringLiteral("Program title"));
     lblTitle->setGeometry(twipsRect(840, 120, 3885, 360));
-    QFont titleFont = lblTitle->font();
-    titleFont.setPointSize(12);
+    QFont titleFont = InterfaceFont(12);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
     lblVersion = new QLabel(QStringLiteral("Version"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setAccessibleName(QStringLiteral("Program version"));
     lblVersion->setGeometry(twipsRect(840, 480, 3885, 225));
 
     Label1 = new QLabel(QStringLiteral("This program is provided as is, without warranty of any "
@@ -38,29 +57,20 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
                                        "risk."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAccessibleName(QStringLiteral("Disclaimer"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(twipsRect(120, 960, 4335, 735));
 
-    // An etched line: a grey line over a white one, drawn by a sunken horizontal frame.
-    Line1 = new QFrame(this);
+    Line1 = new EtchedLine(this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setAccessibleName(QStringLiteral("Separator"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setLineWidth(1);
     Line1->setGeometry(0, twipsToPixels(2040), twipsToPixels(4560), 2);
 
-    lblDisclaimer =
-        new QLabel(QStringLiteral("Check your colours in more than one browser."), this);
+    lblDisclaimer = new QLabel(QStringLiteral("Check your pages in several browsers."), this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    lblDisclaimer->setAccessibleName(QStringLiteral("Notice"));
     lblDisclaimer->setGeometry(twipsRect(120, 2318, 3135, 225));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
     cmdOK->setGeometry(twipsRect(3360, 2280, 1020, 345));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -26,7 +25,7 @@ private:
     QLabel* lblTitle;
     QLabel* lblVersion;
     QLabel* Label1;
-    QFrame* Line1;
+    QWidget* Line1;
     QLabel* lblDisclaimer;
     QPushButton* cmdOK;
 };

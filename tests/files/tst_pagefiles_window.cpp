@@ -139,6 +139,7 @@ void TestPageFilesWindow::savePageDialog() {
         QVERIFY(request.save);
         QCOMPARE(request.title, QStringLiteral("Saving HTML File"));
         QCOMPARE(request.filter, HtmlFilter);
+        QCOMPARE(QtFileDialogFilter(request.filter), QStringLiteral("HTML Files - (*.html)"));
         QCOMPARE(request.initDir, t.platform.dir.path() + QStringLiteral("/HTMLDocs/"));
         QCOMPARE(request.fileName, QString());
         QVERIFY(request.overwritePrompt);

@@ -54,6 +54,8 @@ private slots:
     void openFailure();
 
     void startWithRememberedScheme();
+    void backgroundLineLongerThanTheHexField_data();
+    void backgroundLineLongerThanTheHexField();
     void startUpSettings_data();
     void startUpSettings();
     void closeWithUnwritableSettingsFile();
@@ -188,6 +190,8 @@ void TestSchemeFilesWindow::dialogs() {
     FileDialogRequest request = t.platform.dialogRequests.last();
     QVERIFY(request.save);
     QCOMPARE(request.title, QStringLiteral("Saving Tintara Scheme"));
+    // Qt's dialog shows the description as it stands and takes the pattern from it.
+    QCOMPARE(QtFileDialogFilter(request.filter), QStringLiteral("Tintara Files - (*.tnx)"));
     QCOMPARE(request.filter, SchemeFilter);
     QCOMPARE(request.initDir, templates);
     QCOMPARE(request.fileName, QString());
@@ -326,6 +330,14 @@ void TestSchemeFilesWindow::openFileContents_data() {
         << QStringList{"[Background Color]", QStringLiteral("[Text Color \u00E9]"), "[Link Color]",
                        "[VLink Color]", "[ALink Color]"}
         << QStringList{"000000", "000000", "FFFFFF", "FFFFFF", "FFFFFF"} << "000000";
+    QTest::newRow("background line of seven characters")
+        << schemeBytes({"#ff8011", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"})
+        << QStringList{"#ff8011", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"} << sections
+        << QStringList{"FF8011", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"} << "FF8011";
+    QTest::newRow("background line of eight characters")
+        << schemeBytes({"ff8011AB", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"})
+        << QStringList{"ff8011AB", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"} << sections
+        << QStringList{"FF8011", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"} << "FF8011";
     QTest::newRow("lower case and short values")
         << schemeBytes({"ff", "abc", "12345", "0000ff", "FF00FF00"})
         << QStringList{"ff", "abc", "12345", "0000ff", "FF00FF00"} << sections
@@ -534,6 +546,40 @@ void TestSchemeFilesWindow::startWithRememberedScheme() {
     QCOMPARE(w.lblOldColor->BackColor(), 0);
     QCOMPARE(w.txtHex2->text(), QStringLiteral("000000"));
     QVERIFY(w.selector->isHidden());
+}
+
+// A background line longer than the hex field's six characters is read whole, at start-up and
+// when a scheme is opened: the field's limit binds only what the user types.
+void TestSchemeFilesWindow::backgroundLineLongerThanTheHexField_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("atStartUp");
+    for (const char* line : {"#ff8011", "ff8011AB", "  #FF8011"}) {
+        QTest::addRow("%s at start-up", line) << QByteArray(line) << true;
+        QTest::addRow("%s opened", line) << QByteArray(line) << false;
+    }
+}
+
+void TestSchemeFilesWindow::backgroundLineLongerThanTheHexField() {
+    QFETCH(QByteArray, line);
+    QFETCH(bool, atStartUp);
+    Window t;
+    t.platform.writeFile(QStringLiteral("Templates/long.tnx"),
+                         schemeBytes({line, "0022FF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    if (atStartUp)
+        t.platform.writeFile(QStringLiteral("Config.ini"), "[Settings]\r\nLastFile=long.tnx\r\n");
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    if (!atStartUp)
+        openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/long.tnx")));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [long.tnx]"));
+    QCOMPARE(hexText(w.lblCurrColor->BackColor()), QStringLiteral("FF8011"));
+    QCOMPARE(swatches(w)[0], QStringLiteral("FF8011"));
+    QCOMPARE(fields(w), QStringList({"28", "93", "100", "255", "128", "17", "FF8011"}));
+    // The strip shows the variants of hue 28, saturation 93 (FF8001 would give hue 30).
+    QCOMPARE(hexText(w.picBrightness->Point(0, 20)), QStringLiteral("FF8112"));
+    // The holder and the page texts keep the line as it was read.
+    QCOMPARE(w.backC->text(), QString::fromLatin1(line));
+    QCOMPARE(pageColours(w), expectedPages({line, "0022FF", "FFFFFF", "FFFFFF", "FFFFFF"}));
 }
 
 void TestSchemeFilesWindow::startUpSettings_data() {

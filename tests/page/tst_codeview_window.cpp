@@ -39,13 +39,20 @@ private:
         QTest::mouseClick(w->TabMain, Qt::LeftButton, {}, w->TabMain->tabRect(index).center());
     }
 
+    // The buttons are clicked at their centre through the window, so that the click reaches
+    // whatever lies on top there.
+    void clickThroughWindow(QWidget* button) {
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(w, button->rect().center()));
+    }
+
     bool open() {
-        QTest::mouseClick(w->ViewCode, Qt::LeftButton);
+        clickThroughWindow(w->ViewCode);
         return w->HideCode->isVisible() && !w->ViewCode->isVisible();
     }
 
     bool close() {
-        QTest::mouseClick(w->HideCode, Qt::LeftButton);
+        clickThroughWindow(w->HideCode);
         return w->ViewCode->isVisible() && !w->HideCode->isVisible();
     }
 

@@ -8,6 +8,7 @@
 #include "picker/Twips.h"
 #include "picker/frmMain.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,8 @@ private slots:
     void sampleSize_data();
     void sampleSize();
     void sampleFont();
+    void typedTextRunsNoSelectionHandler_data();
+    void typedTextRunsNoSelectionHandler();
 };
 
 void TestSchemeWindow::startState() {
@@ -150,6 +153,9 @@ void TestSchemeWindow::chooseTarget() {
 
     const QString hex = shown.last();
     QCOMPARE(w.NewColorCode->text(), caption);
+    // A screen reader hears the new caption, on the label and on the hex field it names.
+    for (QWidget* named : {static_cast<QWidget*>(w.NewColorCode), static_cast<QWidget*>(w.txtHex)})
+        QCOMPARE(QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name), caption);
     QCOMPARE(hexText(w.lblCurrColor->BackColor()), hex);
     QCOMPARE(fields(w), shown);
     QCOMPARE(hexText(w.picBrightness->Point(0, 185)), QStringLiteral("000000"));
@@ -333,6 +339,50 @@ void TestSchemeWindow::sampleFont() {
     chooseFromList(w.Fonts, QStringLiteral("Verdana"));
     for (QLabel* label : samples(w))
         QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
+}
+
+// Typing a list item's text into a list box, then Enter and leaving the box, only sets its text:
+// the target, the sample size and the sample font change only on a choice from the list.
+void TestSchemeWindow::typedTextRunsNoSelectionHandler_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("target") << "Combo"
+                            << "VLink Color";
+    QTest::newRow("size") << "Fonts2"
+                          << "14";
+    QTest::newRow("font") << "Fonts"
+                          << "Courier New";
+}
+
+void TestSchemeWindow::typedTextRunsNoSelectionHandler() {
+    QFETCH(QString, list);
+    QFETCH(QString, typed);
+    ShownWindow t;
+    QVERIFY(t.ready());
+    frmMain& w = t.w;
+    clickInWindow(w, w.pc(186), w.pc(186)->rect().center());
+    const QStringList before = fileCommandState(w);
+    const QFont sampleFont = w.TextColor->font();
+    auto* combo = w.findChild<QComboBox*>(list);
+    QLineEdit* edit = combo->lineEdit();
+    clickInWindow(w, edit, edit->rect().center());
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QTRY_VERIFY(!edit->hasFocus());
+
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(w.TextColor->font(), sampleFont);
+    QStringList after = fileCommandState(w);
+    if (list == QLatin1String("Combo")) {
+        // The typed text names the target of the next pick, without a caption change.
+        QCOMPARE(after[10], QStringLiteral("target VLink Color Background Color:"));
+        after[10] = before[10];
+    }
+    QCOMPARE(after, before);
 }
 
 QTEST_MAIN(TestSchemeWindow)

@@ -135,7 +135,9 @@ private slots:
         QLineEdit* box = field(name);
         QVERIFY(typeInto(box, QStringLiteral("77")));
         QCOMPARE(box->text(), QStringLiteral("77"));
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        // Ctrl+A opens About; the whole text is selected with Home and Shift+End.
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
         QTest::keyPress(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QString());
         QTest::keyRelease(box, Qt::Key_Backspace);
@@ -146,7 +148,9 @@ private slots:
         // -5 arriving whole, pasted into the emptied field, is below the minimum.
         QVERIFY(typeInto(w->txtRed, QStringLiteral("9")));
         QGuiApplication::clipboard()->setText(QStringLiteral("-5"));
-        QTest::keyClick(w->txtRed, Qt::Key_A, Qt::ControlModifier);
+        // Ctrl+A opens About; the whole text is selected with Home and Shift+End.
+        QTest::keyClick(w->txtRed, Qt::Key_Home);
+        QTest::keyClick(w->txtRed, Qt::Key_End, Qt::ShiftModifier);
         QTest::keyPress(w->txtRed, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w->txtRed->text(), QStringLiteral("-5"));
         QTest::keyRelease(w->txtRed, Qt::Key_V, Qt::ControlModifier);
@@ -258,6 +262,28 @@ private slots:
         QCOMPARE(w->BGColor->BackColor(), packed(255, 0, 0));
         QCOMPARE(w->txtRed->text(), QStringLiteral("255"));
         QCOMPARE(w->txtBlue->text(), QStringLiteral("0"));
+    }
+
+    // A picture box takes the focus when it is clicked, so the hex field is left and padded.
+    void hexPaddedWhenAPictureBoxIsClicked_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("button"); // a right press on the strip picks nothing
+        QTest::newRow("swatch") << "BGColor" << int(Qt::LeftButton);
+        QTest::newRow("strip") << "picBrightness" << int(Qt::RightButton);
+    }
+
+    void hexPaddedWhenAPictureBoxIsClicked() {
+        QFETCH(QString, box);
+        QFETCH(int, button);
+        QVERIFY(typeInto(w->txtHex, QStringLiteral("A1")));
+        auto* picture = w->findChild<QWidget*>(box);
+        // Left of the sample lines, or in the strip's middle.
+        const QPoint at(3, picture->height() / 2);
+        QVERIFY(picture->childAt(at) == nullptr);
+        QTest::mouseClick(w->windowHandle(), Qt::MouseButton(button), {}, picture->mapTo(w, at));
+        QTRY_VERIFY(picture->hasFocus());
+        QCOMPARE(w->txtHex->text(), QStringLiteral("0000A1"));
+        QCOMPARE(w->lblCurrColor->BackColor(), packed(0xA1, 0, 0));
     }
 
     void leavingOtherFieldsChangesNothing() {

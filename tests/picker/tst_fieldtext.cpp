@@ -38,6 +38,8 @@ private slots:
     void fieldInteger_data();
     void fieldInteger();
     void longTexts();
+    void limitTypedText_data();
+    void limitTypedText();
 };
 
 void TestFieldText::hexToColor_data() {
@@ -394,6 +396,45 @@ void TestFieldText::longTexts() {
         QString(kLong, QLatin1Char('A')) + QLatin1Char('#') + QStringLiteral("102030");
     QCOMPARE(HexToColor(longColour), packRGB(0x10, 0x20, 0x30));
     QCOMPARE(longColour, QStringLiteral("102030"));
+}
+
+// The limit of six: before and after the user's edit, the caret after it, what the box keeps.
+void TestFieldText::limitTypedText_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("keptCursor");
+    QTest::newRow("typed within the limit") << "FF80"
+                                            << "FF801" << 5 << "FF801" << 5;
+    QTest::newRow("seventh key refused") << "FF8011"
+                                         << "FF80117" << 7 << "FF8011" << 6;
+    QTest::newRow("key in the middle of a full box") << "FF8011"
+                                                     << "FF78011" << 3 << "FF8011" << 2;
+    QTest::newRow("paste cut to what fits") << "AB"
+                                            << "A1234567B" << 8 << "A1234B" << 5;
+    QTest::newRow("paste over a selection") << "ABCDEF"
+                                            << "A98765F" << 6 << "A9876F" << 5;
+    QTest::newRow("repeated letters") << "aaaa"
+                                      << "aaaaaaa" << 7 << "aaaaaa" << 6;
+    // A text that the program set beyond the limit: more is refused, less is kept.
+    QTest::newRow("key into a longer set text") << "#ff8011"
+                                                << "#ff80112" << 8 << "#ff8011" << 7;
+    QTest::newRow("deleting from a longer set text") << "#ff8011"
+                                                     << "ff8011" << 0 << "ff8011" << 0;
+    QTest::newRow("whole set text replaced") << "#ff8011"
+                                             << "1" << 1 << "1" << 1;
+}
+
+void TestFieldText::limitTypedText() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, cursor);
+    QFETCH(QString, kept);
+    QFETCH(int, keptCursor);
+    const TypedText result = LimitTypedText(before, after, cursor, 6);
+    QCOMPARE(result.text, kept);
+    QCOMPARE(result.cursor, keptCursor);
 }
 
 QTEST_APPLESS_MAIN(TestFieldText)

@@ -4,11 +4,15 @@
 
 #include "FakePlatform.h"
 #include "picker/BrightnessStrip.h"
+#include "picker/TextBox.h"
 #include "picker/Twips.h"
 #include "picker/frmMain.h"
+#include "windows/frmAbout.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,8 +21,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -205,9 +211,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, maxLength);
         QFETCH(bool, readOnly);
-        auto* box = w->findChild<QLineEdit*>(name);
+        auto* box = w->findChild<TextBox*>(name);
         QVERIFY(box);
-        QCOMPARE(box->maxLength(), maxLength);
+        QCOMPARE(box->MaxLength(), maxLength);
         QCOMPARE(box->isReadOnly(), readOnly);
     }
 
@@ -331,21 +337,122 @@ private slots:
         QCOMPARE(item->isEnabled(), enabled);
     }
 
+    // What a screen reader hears for each working control: its caption where it has one (a
+    // box is named by the label that captions it), otherwise a short description.
     void accessibleNames() {
-        QList<QWidget*> working = {
-            w->LastFile,     w->OpenScheme,    w->SaveScheme,  w->BGColor,  w->TextColor,
-            w->LinkColor,    w->VLinkColor,    w->ALinkColor,  w->Fonts,    w->Fonts2,
-            w->Combo,        w->picBrightness, w->txtHex2,     w->txtHex,   w->lblOldColor,
-            w->lblCurrColor, w->txtHue,        w->txtSat,      w->txtBri,   w->txtRed,
-            w->txtGreen,     w->txtBlue,       w->ViewCode,    w->HideCode, w->TabMain,
-            w->BodyString,   w->CSSString,     w->PreviewPage, w->SavePage};
-        for (int i = 0; i < frmMain::PaletteCells; ++i)
-            working << w->pc(i);
-        for (QWidget* c : working) {
-            QVERIFY(c);
-            QVERIFY2(!c->accessibleName().trimmed().isEmpty(),
-                     qPrintable(c->objectName() + QStringLiteral(" has no accessible name")));
+        const QList<QPair<QWidget*, QString>> captioned = {{w->LastFile, "Color Scheme Loaded:"},
+                                                           {w->OpenScheme, "Open..."},
+                                                           {w->SaveScheme, "Save As..."},
+                                                           {w->Fonts, "System Fonts:"},
+                                                           {w->Fonts2, "Size:"},
+                                                           {w->Combo, "Link and BGColor Selector:"},
+                                                           {w->txtHex2, "Old Color Code:"},
+                                                           {w->txtHex, "Background Color:"},
+                                                           {w->ViewCode, "View Code Page >>"},
+                                                           {w->HideCode, "Hide Code Page >>"},
+                                                           {w->PreviewPage, "Preview..."},
+                                                           {w->SavePage, "Save HTML Page"},
+                                                           {w->Label4, "Color Scheme Loaded:"},
+                                                           {w->NewColorCode, "Background Color:"}};
+        for (const auto& [c, caption] : captioned) {
+            // A list box's name is its current item; it is announced with the label related to
+            // it as its caption.
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(c);
+            const auto labels = spoken->relations(QAccessible::Label);
+            if (qobject_cast<QComboBox*>(c)) {
+                QCOMPARE(labels.size(), 1);
+                spoken = labels.first().first;
+            }
+            QCOMPARE(spoken->text(QAccessible::Name), caption);
         }
+        QList<QWidget*> described = {
+            w->BGColor,       w->TextColor,   w->LinkColor,    w->VLinkColor, w->ALinkColor,
+            w->picBrightness, w->lblOldColor, w->lblCurrColor, w->txtHue,     w->txtSat,
+            w->txtBri,        w->txtRed,      w->txtGreen,     w->txtBlue,    w->TabMain,
+            w->BodyString,    w->CSSString};
+        for (int i = 0; i < frmMain::PaletteCells; ++i)
+            described << w->pc(i);
+        for (QWidget* c : described)
+            QVERIFY2(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(c->objectName() + QStringLiteral(" has no accessible name")));
+    }
+
+    // Every caption fits its control in the interface font: the text's width against the room
+    // the control gives it.
+    void captionsFit_data() {
+        QTest::addColumn<int>("needed");
+        QTest::addColumn<int>("room");
+        auto add = [](QWidget* c, const QString& text, int room) {
+            const int needed = c->fontMetrics().horizontalAdvance(text);
+            QTest::addRow("%s %s", qPrintable(c->objectName()), qPrintable(text)) << needed << room;
+        };
+        QList<QWidget*> all = w->findChildren<QWidget*>();
+        frmAbout about(w);
+        all += about.findChildren<QWidget*>();
+        for (QWidget* c : all) {
+            if (auto* label = qobject_cast<QLabel*>(c);
+                label && !label->wordWrap() && !label->text().isEmpty())
+                add(label, label->text(), label->contentsRect().width());
+            if (auto* button = qobject_cast<QPushButton*>(c)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = button->text();
+                add(button, button->text(),
+                    button->style()
+                        ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                        .width());
+            }
+        }
+        for (int i = 0; i < w->TabMain->count(); ++i)
+            add(w->TabMain, w->TabMain->tabText(i),
+                w->TabMain->tabRect(i).width() -
+                    w->TabMain->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr,
+                                                     w->TabMain));
+        QMenuBar* bar = w->menuBar();
+        for (QAction* menu : bar->actions())
+            add(bar, menu->text(), bar->actionGeometry(menu).intersected(bar->rect()).width());
+    }
+
+    void captionsFit() {
+        QFETCH(int, needed);
+        QFETCH(int, room);
+        QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(room)));
+    }
+
+    // Ctrl+A opens About wherever the keyboard focus is: a menu shortcut comes before a text
+    // box's own keys.
+    void ctrlAOpensAbout_data() {
+        QTest::addColumn<QString>("focus");
+        for (const char* name : {"txtHue", "txtHex", "LastFile", "Combo", "Fonts2", "BodyString"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void ctrlAOpensAbout() {
+        QFETCH(QString, focus);
+        FakePlatform own;
+        frmMain main(own);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::mouseClick(main.ViewCode, Qt::LeftButton);
+        QWidget* target = main.findChild<QWidget*>(focus);
+        if (auto* combo = qobject_cast<QComboBox*>(target))
+            target = combo->lineEdit();
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
+        QTRY_VERIFY(target->hasFocus());
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = modal->objectName();
+                modal->close();
+            }
+        });
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(shown, QStringLiteral("frmAbout"));
+    }
+
+    void interfaceFont() {
+        QCOMPARE(QFontInfo(w->Label4->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(w->Label4->font().pointSizeF(), 8.0);
     }
 };
 

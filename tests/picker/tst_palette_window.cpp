@@ -60,6 +60,8 @@ private slots:
     void paintPaletteMarksTheLastCellOfTheStartColour();
     void rightAndMiddleClicksChangeNothing_data();
     void rightAndMiddleClicksChangeNothing();
+    void pressWhileAnotherButtonIsHeld_data();
+    void pressWhileAnotherButtonIsHeld();
     void secondClickOnTheSameCellChangesNothing();
     void tooltipEmptyUntilSelected();
 };
@@ -302,6 +304,43 @@ void TestPaletteWindow::rightAndMiddleClicksChangeNothing() {
     // A right click on a cell that was never selected leaves its tooltip empty.
     if (cell != 180)
         QVERIFY(w.pc(cell)->toolTip().isEmpty());
+}
+
+// Only the button that goes down counts: a left press selects the cell even while the right
+// button is held, and a right press does nothing while the left one is held.
+void TestPaletteWindow::pressWhileAnotherButtonIsHeld_data() {
+    QTest::addColumn<int>("held");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<bool>("selects");
+    QTest::newRow("left, right held") << int(Qt::RightButton) << int(Qt::LeftButton) << true;
+    QTest::newRow("left, middle held") << int(Qt::MiddleButton) << int(Qt::LeftButton) << true;
+    QTest::newRow("right, left held") << int(Qt::LeftButton) << int(Qt::RightButton) << false;
+}
+
+void TestPaletteWindow::pressWhileAnotherButtonIsHeld() {
+    QFETCH(int, held);
+    QFETCH(int, pressed);
+    QFETCH(bool, selects);
+    FakePlatform platform;
+    frmMain w(platform);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    clickCell(w, 180);
+    const QStringList before = windowState(w);
+    const QPoint at = w.pc(186)->mapTo(&w, w.pc(186)->rect().center());
+    QTest::mousePress(w.windowHandle(), Qt::MouseButton(held), {}, at);
+    const QStringList afterHeld = windowState(w);
+    QTest::mousePress(w.windowHandle(), Qt::MouseButton(pressed), {}, at);
+    QTest::mouseRelease(w.windowHandle(), Qt::MouseButton(pressed), {}, at);
+    QTest::mouseRelease(w.windowHandle(), Qt::MouseButton(held), {}, at);
+    if (selects) {
+        QCOMPARE(afterHeld, before);
+        QCOMPARE(w.txtHex->text(), QStringLiteral("00FF00"));
+        QCOMPARE(w.txtHex2->text(), QStringLiteral("00FF00"));
+        QCOMPARE(w.backC->text(), QStringLiteral("00FF00"));
+    } else {
+        QCOMPARE(windowState(w), afterHeld);
+    }
 }
 
 void TestPaletteWindow::secondClickOnTheSameCellChangesNothing() {

@@ -2,7 +2,7 @@
 
 #include "windows/frmAbout.h"
 
-#include <QFrame>
+#include <QAccessible>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -52,27 +52,30 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("className");
         QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("spoken"); // what a screen reader announces
 
         QTest::newRow("picIcon") << "picIcon"
-                                 << "QLabel" << QRect(8, 8, 34, 34);
+                                 << "QLabel" << QRect(8, 8, 34, 34) << "Program icon";
         QTest::newRow("lblTitle") << "lblTitle"
-                                  << "QLabel" << QRect(56, 8, 259, 24);
-        QTest::newRow("lblVersion") << "lblVersion"
-                                    << "QLabel" << QRect(56, 32, 259, 15);
+                                  << "QLabel" << QRect(56, 8, 259, 24) << "Tintara";
+        QTest::newRow("lblVersion")
+            << "lblVersion"
+            << "QLabel" << QRect(56, 32, 259, 15) << QStringLiteral("Version " TINTARA_VERSION);
         QTest::newRow("Label1") << "Label1"
-                                << "QLabel" << QRect(8, 64, 289, 49);
+                                << "QLabel" << QRect(8, 64, 289, 49) << "";
         QTest::newRow("Line1") << "Line1"
-                               << "QFrame" << QRect(0, 136, 304, 2);
+                               << "QWidget" << QRect(0, 136, 304, 2) << "";
         QTest::newRow("lblDisclaimer") << "lblDisclaimer"
-                                       << "QLabel" << QRect(8, 155, 209, 15);
+                                       << "QLabel" << QRect(8, 155, 209, 15) << "";
         QTest::newRow("cmdOK") << "cmdOK"
-                               << "QPushButton" << QRect(224, 152, 68, 23);
+                               << "QPushButton" << QRect(224, 152, 68, 23) << "OK";
     }
 
     void controls() {
         QFETCH(QString, name);
         QFETCH(QString, className);
         QFETCH(QRect, geometry);
+        QFETCH(QString, spoken);
 
         frmAbout dlg(&owner);
         auto* control = dlg.findChild<QWidget*>(name);
@@ -80,7 +83,13 @@ private slots:
         QCOMPARE(QString::fromLatin1(control->metaObject()->className()), className);
         QCOMPARE(control->parentWidget(), &dlg);
         QCOMPARE(control->geometry(), geometry);
-        QVERIFY(!control->accessibleName().isEmpty());
+        // Labels are announced by their text (the two texts of free wording by what they show).
+        auto* label = qobject_cast<QLabel*>(control);
+        if (spoken.isEmpty() && label)
+            spoken = label->text();
+        if (!spoken.isEmpty())
+            QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
+                     spoken);
     }
 
     void texts() {
@@ -94,10 +103,15 @@ private slots:
         const QFont titleFont = dlg.findChild<QLabel*>("lblTitle")->font();
         QVERIFY(titleFont.bold());
         QCOMPARE(titleFont.pointSize(), 12);
+        QCOMPARE(QFontInfo(titleFont).family(), QStringLiteral("Liberation Sans"));
 
-        auto* line = dlg.findChild<QFrame*>("Line1");
-        QCOMPARE(line->frameShape(), QFrame::HLine);
-        QCOMPARE(line->frameShadow(), QFrame::Sunken);
+        // The etched separator: grey over white, across the dialog.
+        const QImage line = dlg.findChild<QWidget*>("Line1")->grab().toImage();
+        QCOMPARE(line.size(), QSize(304, 2));
+        for (int x : {0, 151, 303}) {
+            QCOMPARE(line.pixelColor(x, 0), QColor(128, 128, 128));
+            QCOMPARE(line.pixelColor(x, 1), QColor(Qt::white));
+        }
     }
 
     void version() {
