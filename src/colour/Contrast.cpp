@@ -1,0 +1,227 @@
+#include "colour/Contrast.h"
+
+#include "colour/ColorConverter.h"
+#include "picker/FieldText.h"
+
+#include <QLatin1StringView>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using L = QLatin1StringView;
+
+// Relative slack under which a ratio counts as reaching a threshold; the luminance and ratio
+// arithmetic is good to a few units in 1e-16.
+constexpr double kSlack = 1e-12;
+
+// The ratio in whole hundredths, truncated: 4.499 gives 449, 21 gives 2100.
+int64_t hundredths(double ratio) {
+    return static_cast<int64_t>(std::floor(ratio * 100.0 * (1.0 + kSlack)));
+}
+
+L shortName(ContrastRole role) {
+    switch (role) {
+    case ContrastRole::Text:
+        return L("Text");
+    case ContrastRole::Link:
+        return L("Link");
+    case ContrastRole::VisitedLink:
+        return L("Visited");
+    case ContrastRole::ActiveLink:
+        return L("Active");
+    }
+    return L();
+}
+
+// "Text", "Link", "Visited link", "Active link"
+L longName(ContrastRole role) {
+    switch (role) {
+    case ContrastRole::Text:
+        return L("Text");
+    case ContrastRole::Link:
+        return L("Link");
+    case ContrastRole::VisitedLink:
+        return L("Visited link");
+    case ContrastRole::ActiveLink:
+        return L("Active link");
+    }
+    return L();
+}
+
+L colourName(ContrastRole role) {
+    switch (role) {
+    case ContrastRole::Text:
+        return L("text colour");
+    case ContrastRole::Link:
+        return L("link colour");
+    case ContrastRole::VisitedLink:
+        return L("visited link colour");
+    case ContrastRole::ActiveLink:
+        return L("active link colour");
+    }
+    return L();
+}
+
+const QString& holderOf(const PageColours& colours, ContrastRole role) {
+    switch (role) {
+    case ContrastRole::Text:
+        return colours.textC;
+    case ContrastRole::Link:
+        return colours.linkC;
+    case ContrastRole::VisitedLink:
+        return colours.vlinkC;
+    case ContrastRole::ActiveLink:
+        return colours.alinkC;
+    }
+    return colours.textC;
+}
+
+} // namespace
+
+double LinearChannel(int32_t channel) {
+    const double c = static_cast<double>(channel & 0xFF) / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double RelativeLuminance(int32_t colour) {
+    return 0.2126 * LinearChannel(colour) + 0.7152 * LinearChannel(colour >> 8) +
+           0.0722 * LinearChannel(colour >> 16);
+}
+
+double ContrastRatio(int32_t a, int32_t b) {
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool ContrastReaches(double ratio, double minimum) {
+    return ratio * (1.0 + kSlack) >= minimum;
+}
+
+ContrastVerdict ContrastVerdictOf(double ratio) {
+    if (ContrastReaches(ratio, 7.0)) {
+        return ContrastVerdict::AAA;
+    }
+    if (ContrastReaches(ratio, 4.5)) {
+        return ContrastVerdict::AA;
+    }
+    if (ContrastReaches(ratio, 3.0)) {
+        return ContrastVerdict::AALarge;
+    }
+    return ContrastVerdict::Fails;
+}
+
+QString ContrastVerdictText(ContrastVerdict verdict) {
+    switch (verdict) {
+    case ContrastVerdict::AAA:
+        return QStringLiteral("AAA");
+    case ContrastVerdict::AA:
+        return QStringLiteral("AA");
+    case ContrastVerdict::AALarge:
+        return QStringLiteral("AA large");
+    case ContrastVerdict::Fails:
+        break;
+    }
+    return QStringLiteral("fails");
+}
+
+QString ContrastRatioText(double ratio) {
+    const int64_t n = hundredths(ratio);
+    return QString::number(n / 100) + QLatin1Char('.') +
+           QString::number(n % 100).rightJustified(2, QLatin1Char('0'));
+}
+
+QString ContrastReadoutText(ContrastRole role, double ratio) {
+    return shortName(role) + QLatin1Char(' ') + ContrastRatioText(ratio) + QLatin1Char(' ') +
+           ContrastVerdictText(ContrastVerdictOf(ratio));
+}
+
+QString ContrastAccessibleName(ContrastRole role, double ratio) {
+    return longName(role) + L(" contrast ") + ContrastRatioText(ratio) + L(":1 ") +
+           ContrastVerdictText(ContrastVerdictOf(ratio));
+}
+
+QString LinkDistinctionText(double linkAgainstText) {
+    return L("Link colour against text colour ") + ContrastRatioText(linkAgainstText) +
+           (ContrastReaches(linkAgainstText, 3.0) ? L(":1: distinguishable without underline")
+                                                  : L(":1: not distinguishable without underline"));
+}
+
+int32_t HolderColor(const QString& holder) {
+    QString text = holder;
+    return HexToColor(text);
+}
+
+double PageContrastRatio(const PageColours& colours, ContrastRole role) {
+    return ContrastRatio(HolderColor(holderOf(colours, role)), HolderColor(colours.backC));
+}
+
+double LinkAgainstTextRatio(const PageColours& colours) {
+    return ContrastRatio(HolderColor(colours.linkC), HolderColor(colours.textC));
+}
+
+ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minimum) {
+    const ColorConverter cc;
+    const int32_t hsb = cc.RGBToHSB(colour);
+    ContrastFix fix;
+    fix.hue = cc.hue(hsb);
+    fix.saturation = cc.Saturation(hsb);
+    fix.brightness = cc.brightness(hsb);
+    fix.colour = colour;
+    if (ContrastReaches(ContrastRatio(colour, background), minimum)) {
+        fix.outcome = ContrastFix::Outcome::AlreadyPasses;
+        return fix;
+    }
+    const auto found = [&fix](int32_t s, int32_t b, int32_t rgb) {
+        fix.outcome = ContrastFix::Outcome::Found;
+        fix.saturation = s;
+        fix.brightness = b;
+        fix.colour = rgb;
+        return fix;
+    };
+    const int32_t h = fix.hue;
+    const int32_t s = fix.saturation;
+    const int32_t b = fix.brightness;
+    for (int32_t k = 1; b - k >= 0 || b + k <= 100; ++k) {
+        double darkRatio = 0.0;
+        double lightRatio = 0.0;
+        const int32_t dark = cc.HSBToRGB(cc.HSBToLong(h, s, b - k));
+        const int32_t light = cc.HSBToRGB(cc.HSBToLong(h, s, b + k));
+        if (b - k >= 0) {
+            darkRatio = ContrastRatio(dark, background);
+        }
+        if (b + k <= 100) {
+            lightRatio = ContrastRatio(light, background);
+        }
+        const bool darkPasses = b - k >= 0 && ContrastReaches(darkRatio, minimum);
+        const bool lightPasses = b + k <= 100 && ContrastReaches(lightRatio, minimum);
+        if (darkPasses && (!lightPasses || darkRatio >= lightRatio)) {
+            return found(s, b - k, dark);
+        }
+        if (lightPasses) {
+            return found(s, b + k, light);
+        }
+    }
+    for (int32_t sat = s - 1; sat >= 0; --sat) {
+        const int32_t rgb = cc.HSBToRGB(cc.HSBToLong(h, sat, 100));
+        if (ContrastReaches(ContrastRatio(rgb, background), minimum)) {
+            return found(sat, 100, rgb);
+        }
+    }
+    fix.outcome = ContrastFix::Outcome::NothingPasses;
+    return fix;
+}
+
+QString ContrastFixTip(ContrastRole role, const ContrastFix& fix) {
+    switch (fix.outcome) {
+    case ContrastFix::Outcome::Found:
+        return L("Click to make the ") + colourName(role) + L(" pass AA: ") +
+               ColorToHex(fix.colour);
+    case ContrastFix::Outcome::NothingPasses:
+        return L("No brightness or saturation of the ") + colourName(role) + L(" passes AA");
+    case ContrastFix::Outcome::AlreadyPasses:
+        break;
+    }
+    return QString();
+}
