@@ -79,10 +79,12 @@ struct ContrastFix {
                        // where black or white always passes); H, S, B, colour as AlreadyPasses
     };
     Outcome outcome = Outcome::NothingPasses;
-    int32_t hue = 0; // the values to type into the hue, saturation and brightness fields
+    // The values to type into the hue, saturation and brightness fields, and the colour they
+    // give, HSBToRGB(HSBToLong(hue, saturation, brightness)), when Found.
+    int32_t hue = 0;
     int32_t saturation = 0;
     int32_t brightness = 0;
-    int32_t colour = 0; // HSBToRGB(HSBToLong(hue, saturation, brightness)) when Found
+    int32_t colour = 0;
 };
 ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minimum = kContrastAA);
 
