@@ -5,6 +5,7 @@
 
 #include <QLatin1StringView>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -77,11 +78,23 @@ const QString& holderOf(const PageColours& colours, ContrastRole role) {
     return colours.textC;
 }
 
+double ratioOfLuminances(double la, double lb) {
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 double LinearChannel(int32_t channel) {
-    const double c = static_cast<double>(channel & 0xFF) / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    // The 256 values, computed once; the readouts and the fix search read many colours.
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> t{};
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const double c = static_cast<double>(i) / 255.0;
+            t[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return table[static_cast<std::size_t>(channel & 0xFF)];
 }
 
 double RelativeLuminance(int32_t colour) {
@@ -90,9 +103,7 @@ double RelativeLuminance(int32_t colour) {
 }
 
 double ContrastRatio(int32_t a, int32_t b) {
-    const double la = RelativeLuminance(a);
-    const double lb = RelativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return ratioOfLuminances(RelativeLuminance(a), RelativeLuminance(b));
 }
 
 bool ContrastReaches(double ratio, double minimum) {
@@ -169,7 +180,11 @@ ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minim
     fix.saturation = cc.Saturation(hsb);
     fix.brightness = cc.brightness(hsb);
     fix.colour = colour;
-    if (ContrastReaches(ContrastRatio(colour, background), minimum)) {
+    const double backgroundLuminance = RelativeLuminance(background);
+    const auto ratioTo = [backgroundLuminance](int32_t rgb) {
+        return ratioOfLuminances(RelativeLuminance(rgb), backgroundLuminance);
+    };
+    if (ContrastReaches(ratioTo(colour), minimum)) {
         fix.outcome = ContrastFix::Outcome::AlreadyPasses;
         return fix;
     }
@@ -189,10 +204,10 @@ ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minim
         const int32_t dark = cc.HSBToRGB(cc.HSBToLong(h, s, b - k));
         const int32_t light = cc.HSBToRGB(cc.HSBToLong(h, s, b + k));
         if (b - k >= 0) {
-            darkRatio = ContrastRatio(dark, background);
+            darkRatio = ratioTo(dark);
         }
         if (b + k <= 100) {
-            lightRatio = ContrastRatio(light, background);
+            lightRatio = ratioTo(light);
         }
         const bool darkPasses = b - k >= 0 && ContrastReaches(darkRatio, minimum);
         const bool lightPasses = b + k <= 100 && ContrastReaches(lightRatio, minimum);
@@ -205,7 +220,7 @@ ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minim
     }
     for (int32_t sat = s - 1; sat >= 0; --sat) {
         const int32_t rgb = cc.HSBToRGB(cc.HSBToLong(h, sat, 100));
-        if (ContrastReaches(ContrastRatio(rgb, background), minimum)) {
+        if (ContrastReaches(ratioTo(rgb), minimum)) {
             return found(sat, 100, rgb);
         }
     }
