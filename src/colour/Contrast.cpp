@@ -21,61 +21,22 @@ int64_t hundredths(double ratio) {
     return static_cast<int64_t>(std::floor(ratio * 100.0 * (1.0 + kSlack)));
 }
 
-L shortName(ContrastRole role) {
-    switch (role) {
-    case ContrastRole::Text:
-        return L("Text");
-    case ContrastRole::Link:
-        return L("Link");
-    case ContrastRole::VisitedLink:
-        return L("Visited");
-    case ContrastRole::ActiveLink:
-        return L("Active");
-    }
-    return L();
-}
+// The texts and holder of each role, in the order of ContrastRole.
+struct RoleTexts {
+    L shortName;  // "Visited"
+    L longName;   // "Visited link"
+    L colourName; // "visited link colour"
+    const QString PageColours::*holder;
+};
+constexpr RoleTexts kRoles[] = {
+    {L("Text"), L("Text"), L("text colour"), &PageColours::textC},
+    {L("Link"), L("Link"), L("link colour"), &PageColours::linkC},
+    {L("Visited"), L("Visited link"), L("visited link colour"), &PageColours::vlinkC},
+    {L("Active"), L("Active link"), L("active link colour"), &PageColours::alinkC},
+};
 
-// "Text", "Link", "Visited link", "Active link"
-L longName(ContrastRole role) {
-    switch (role) {
-    case ContrastRole::Text:
-        return L("Text");
-    case ContrastRole::Link:
-        return L("Link");
-    case ContrastRole::VisitedLink:
-        return L("Visited link");
-    case ContrastRole::ActiveLink:
-        return L("Active link");
-    }
-    return L();
-}
-
-L colourName(ContrastRole role) {
-    switch (role) {
-    case ContrastRole::Text:
-        return L("text colour");
-    case ContrastRole::Link:
-        return L("link colour");
-    case ContrastRole::VisitedLink:
-        return L("visited link colour");
-    case ContrastRole::ActiveLink:
-        return L("active link colour");
-    }
-    return L();
-}
-
-const QString& holderOf(const PageColours& colours, ContrastRole role) {
-    switch (role) {
-    case ContrastRole::Text:
-        return colours.textC;
-    case ContrastRole::Link:
-        return colours.linkC;
-    case ContrastRole::VisitedLink:
-        return colours.vlinkC;
-    case ContrastRole::ActiveLink:
-        return colours.alinkC;
-    }
-    return colours.textC;
+const RoleTexts& textsOf(ContrastRole role) {
+    return kRoles[static_cast<int>(role)];
 }
 
 double ratioOfLuminances(double la, double lb) {
@@ -144,12 +105,12 @@ QString ContrastRatioText(double ratio) {
 }
 
 QString ContrastReadoutText(ContrastRole role, double ratio) {
-    return shortName(role) + QLatin1Char(' ') + ContrastRatioText(ratio) + QLatin1Char(' ') +
-           ContrastVerdictText(ContrastVerdictOf(ratio));
+    return textsOf(role).shortName + QLatin1Char(' ') + ContrastRatioText(ratio) +
+           QLatin1Char(' ') + ContrastVerdictText(ContrastVerdictOf(ratio));
 }
 
 QString ContrastAccessibleName(ContrastRole role, double ratio) {
-    return longName(role) + L(" contrast ") + ContrastRatioText(ratio) + L(":1 ") +
+    return textsOf(role).longName + L(" contrast ") + ContrastRatioText(ratio) + L(":1 ") +
            ContrastVerdictText(ContrastVerdictOf(ratio));
 }
 
@@ -165,7 +126,7 @@ int32_t HolderColor(const QString& holder) {
 }
 
 double PageContrastRatio(const PageColours& colours, ContrastRole role) {
-    return ContrastRatio(HolderColor(holderOf(colours, role)), HolderColor(colours.backC));
+    return ContrastRatio(HolderColor(colours.*textsOf(role).holder), HolderColor(colours.backC));
 }
 
 double LinkAgainstTextRatio(const PageColours& colours) {
@@ -199,18 +160,12 @@ ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minim
     const int32_t s = fix.saturation;
     const int32_t b = fix.brightness;
     for (int32_t k = 1; b - k >= 0 || b + k <= 100; ++k) {
-        double darkRatio = 0.0;
-        double lightRatio = 0.0;
         const int32_t dark = cc.HSBToRGB(cc.HSBToLong(h, s, b - k));
         const int32_t light = cc.HSBToRGB(cc.HSBToLong(h, s, b + k));
-        if (b - k >= 0) {
-            darkRatio = ratioTo(dark);
-        }
-        if (b + k <= 100) {
-            lightRatio = ratioTo(light);
-        }
-        const bool darkPasses = b - k >= 0 && ContrastReaches(darkRatio, minimum);
-        const bool lightPasses = b + k <= 100 && ContrastReaches(lightRatio, minimum);
+        const double darkRatio = b - k >= 0 ? ratioTo(dark) : 0.0;
+        const double lightRatio = b + k <= 100 ? ratioTo(light) : 0.0;
+        const bool darkPasses = ContrastReaches(darkRatio, minimum);
+        const bool lightPasses = ContrastReaches(lightRatio, minimum);
         if (darkPasses && (!lightPasses || darkRatio >= lightRatio)) {
             return found(s, b - k, dark);
         }
@@ -231,10 +186,11 @@ ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minim
 QString ContrastFixTip(ContrastRole role, const ContrastFix& fix) {
     switch (fix.outcome) {
     case ContrastFix::Outcome::Found:
-        return L("Click to make the ") + colourName(role) + L(" pass AA: ") +
+        return L("Click to make the ") + textsOf(role).colourName + L(" pass AA: ") +
                ColorToHex(fix.colour);
     case ContrastFix::Outcome::NothingPasses:
-        return L("No brightness or saturation of the ") + colourName(role) + L(" passes AA");
+        return L("No brightness or saturation of the ") + textsOf(role).colourName +
+               L(" passes AA");
     case ContrastFix::Outcome::AlreadyPasses:
         break;
     }

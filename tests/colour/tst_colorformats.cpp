@@ -20,12 +20,8 @@ class TestColorFormats : public QObject {
 private slots:
     void oneColour_data();
     void oneColour();
-    void cssBlock();
-    void gimpPalette();
-    void gimpPaletteName_data();
-    void gimpPaletteName();
+    void schemeTexts();
     void designTokens();
-    void tokenComponentsReadBack();
     void accessibleNames();
 };
 
@@ -82,7 +78,7 @@ void TestColorFormats::oneColour() {
     QCOMPARE(CssHslText(colour), hsl);
 }
 
-void TestColorFormats::cssBlock() {
+void TestColorFormats::schemeTexts() {
     QCOMPARE(CssSchemeBlock(kHolders), ":root {\n"
                                        "  --page-background: #FF8011;\n"
                                        "  --page-text: #3A7BC4;\n"
@@ -90,9 +86,6 @@ void TestColorFormats::cssBlock() {
                                        "  --page-visited: #000000;\n"
                                        "  --page-active: #345600;\n"
                                        "}\n");
-}
-
-void TestColorFormats::gimpPalette() {
     QCOMPARE(GimpPaletteText(kHolders, "Spring\r\nmorning"), "GIMP Palette\n"
                                                              "Name: Spring morning\n"
                                                              "Columns: 5\n"
@@ -102,34 +95,18 @@ void TestColorFormats::gimpPalette() {
                                                              "171  12   0\tLink Color\n"
                                                              "  0   0   0\tVLink Color\n"
                                                              " 52  86   0\tALink Color\n");
-}
-
-void TestColorFormats::gimpPaletteName_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "Été à Paris"
-                           << "Été à Paris";
-    QTest::newRow("breaks") << "\nOne\r\n\rTwo\tThree\n"
-                            << "One Two Three";
-    QTest::newRow("separators") << QString::fromUtf16(u"a\u2028b\u2029c\u0085d") << "a b c d";
-    QTest::newRow("empty") << ""
-                           << "Untitled";
-    QTest::newRow("breaks only") << " \r\n "
-                                 << "Untitled";
-}
-
-void TestColorFormats::gimpPaletteName() {
-    QFETCH(QString, name);
-    QFETCH(QString, expected);
-    QCOMPARE(GimpPaletteName(name), expected);
+    QCOMPARE(GimpPaletteName("Été à Paris"), "Été à Paris");
+    QCOMPARE(GimpPaletteName("\nOne\r\n\rTwo\tThree\n"), "One Two Three");
+    QCOMPARE(GimpPaletteName(QString::fromUtf16(u"a\u2028b\u2029c\u0085d")), "a b c d");
+    QCOMPARE(GimpPaletteName(" \r\n "), "Untitled");
 }
 
 void TestColorFormats::designTokens() {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(DesignTokensText(kHolders).toUtf8(), &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
-    const QJsonObject page = doc.object().value("page").toObject();
     QCOMPARE(doc.object().keys(), QStringList{"page"});
+    const QJsonObject page = doc.object().value("page").toObject();
     QCOMPARE(page.keys(), (QStringList{"active", "background", "link", "text", "visited"}));
     // 171 / 255 = 0.670588, 12 / 255 = 0.047059.
     const QJsonObject link = page.value("link").toObject();
@@ -142,16 +119,12 @@ void TestColorFormats::designTokens() {
     // 128 / 255 = 0.50196, 17 / 255 = 0.066667; written without trailing zeros.
     QVERIFY(DesignTokensText(kHolders).contains("\"components\": [1, 0.502, 0.0667],\n"
                                                 "        \"hex\": \"#FF8011\"\n"));
-}
-
-void TestColorFormats::tokenComponentsReadBack() {
+    // Four decimals give every 8-bit value back.
     for (int c = 0; c < 256; ++c) {
-        const QString hex = QString::number(c, 16).rightJustified(2, '0');
-        const PageColours colours{hex + "0000", "", "", "", ""};
-        const QJsonDocument doc = QJsonDocument::fromJson(DesignTokensText(colours).toUtf8());
-        const QJsonValue value = doc.object()["page"].toObject()["background"].toObject()["$value"];
-        const QJsonArray components = value.toObject()["components"].toArray();
-        QCOMPARE(qRound(components.at(0).toDouble() * 255), c);
+        PageColours grey;
+        grey.backC = QString::number(c * 0x010101, 16).rightJustified(6, '0');
+        const QJsonValue v = QJsonDocument::fromJson(DesignTokensText(grey).toUtf8())["page"];
+        QCOMPARE(qRound(v["background"]["$value"]["components"][2].toDouble() * 255), c);
     }
 }
 
