@@ -1,10 +1,13 @@
-// Benchmarks of the window-free logic: colour conversions, page texts, field texts and the
-// font-name sort.
+// Benchmarks of the window-free logic: colour conversions, contrast, colour-vision simulation,
+// page texts, colour formats, field texts and the font-name sort.
 
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 
 #include "colour/ColorConverter.h"
+#include "colour/ColorFormats.h"
+#include "colour/ColorVision.h"
+#include "colour/Contrast.h"
 #include "page/PageCode.h"
 #include "picker/FieldText.h"
 #include "picker/General.h"
@@ -28,6 +31,45 @@ static void BM_RGBToHSB(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RGBToHSB);
+
+static void BM_ContrastRatio(benchmark::State& state) {
+    int32_t rgb = 0x1180FF;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ContrastRatio(rgb, 0xFFFFFF));
+        rgb = (rgb + 0x0A0B0D) & 0xFFFFFF;
+    }
+}
+BENCHMARK(BM_ContrastRatio);
+
+// Worst case: 000080 on 747474 tries every brightness, then saturation down to 1.
+static void BM_NearestPassingColor(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(NearestPassingColor(0x800000, 0x747474));
+    }
+}
+BENCHMARK(BM_NearestPassingColor);
+
+static void BM_SimulateColorVision(benchmark::State& state) {
+    const ColorVision vision = static_cast<ColorVision>(state.range(0));
+    int32_t rgb = 0x1180FF;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SimulateColorVision(rgb, vision));
+        rgb = (rgb + 0x0A0B0D) & 0xFFFFFF;
+    }
+}
+BENCHMARK(BM_SimulateColorVision)
+    ->Arg(static_cast<int>(ColorVision::Deuteranopia))
+    ->Arg(static_cast<int>(ColorVision::Achromatopsia));
+
+static void BM_CssSchemeBlock(benchmark::State& state) {
+    const PageColours colours{QStringLiteral("#ff8011"), QStringLiteral("3A7BC4"),
+                              QStringLiteral("abc"), QStringLiteral("800080"),
+                              QStringLiteral("FF0000")};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CssSchemeBlock(colours));
+    }
+}
+BENCHMARK(BM_CssSchemeBlock);
 
 static void BM_PageTexts(benchmark::State& state) {
     PageColours colours{QStringLiteral("000000"), QStringLiteral("FFFFFF"),

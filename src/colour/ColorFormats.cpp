@@ -1,0 +1,175 @@
+#include "colour/ColorFormats.h"
+
+#include "colour/ColorConverter.h"
+#include "colour/Contrast.h"
+#include "picker/FieldText.h"
+
+#include <QLatin1StringView>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using L = QLatin1StringView;
+
+constexpr int kPaletteColumns = 18;
+
+struct Channels {
+    int32_t r;
+    int32_t g;
+    int32_t b;
+};
+
+Channels channelsOf(int32_t colour) {
+    return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
+}
+
+// The five page colours in the order of the target list.
+struct PageEntry {
+    const QString PageColours::*holder;
+    L name; // of the CSS custom property and of the design token
+    L targetName;
+};
+constexpr std::array<PageEntry, 5> kPage = {{
+    {&PageColours::backC, L("background"), L("Background Color")},
+    {&PageColours::textC, L("text"), L("Text Color")},
+    {&PageColours::linkC, L("link"), L("Link Color")},
+    {&PageColours::vlinkC, L("visited"), L("VLink Color")},
+    {&PageColours::alinkC, L("active"), L("ALink Color")},
+}};
+
+// A 0..1 component to four decimals without trailing zeros: "1", "0", "0.502", "0.0667".
+QString unitComponent(int32_t channel) {
+    QString text = QString::number(channel / 255.0, 'f', 4);
+    while (text.endsWith(QLatin1Char('0'))) {
+        text.chop(1);
+    }
+    if (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+// Control characters (line breaks, tabs) and line or paragraph separators.
+bool isBreak(QChar c) {
+    return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+           c.category() == QChar::Separator_Paragraph;
+}
+
+} // namespace
+
+QString HexColorText(int32_t colour) {
+    return QLatin1Char('#') + ColorToHex(colour & 0xFFFFFF);
+}
+
+QString CssRgbText(int32_t colour) {
+    const Channels c = channelsOf(colour);
+    return QStringLiteral("rgb(%1 %2 %3)").arg(c.r).arg(c.g).arg(c.b);
+}
+
+CssHsl CssHslOf(int32_t colour) {
+    const Channels c = channelsOf(colour);
+    const int32_t max = std::max({c.r, c.g, c.b});
+    const int32_t min = std::min({c.r, c.g, c.b});
+    const int32_t d = max - min;
+    CssHsl hsl;
+    // On the 0..255 scale: l = (max + min) / 2, s = (max - l) / min(l, 1 - l), so each is one
+    // exact quotient of integers; ties then round to even reliably.
+    hsl.lightness = roundHalfEven(100.0 * (max + min) / 510.0);
+    if (d == 0) {
+        return hsl;
+    }
+    hsl.saturation = roundHalfEven(100.0 * d / std::min(max + min, 510 - (max + min)));
+    // Sixty times the hue sector, red first, then green, as CSS picks the maximum.
+    int32_t sixty;
+    if (max == c.r) {
+        sixty = 60 * (c.g - c.b) + (c.g < c.b ? 360 * d : 0);
+    } else if (max == c.g) {
+        sixty = 60 * (c.b - c.r) + 120 * d;
+    } else {
+        sixty = 60 * (c.r - c.g) + 240 * d;
+    }
+    hsl.hue = roundHalfEven(static_cast<double>(sixty) / d) % 360;
+    return hsl;
+}
+
+QString CssHslText(int32_t colour) {
+    const CssHsl hsl = CssHslOf(colour);
+    return QStringLiteral("hsl(%1 %2% %3%)").arg(hsl.hue).arg(hsl.saturation).arg(hsl.lightness);
+}
+
+QString CssSchemeBlock(const PageColours& colours) {
+    QString text = QStringLiteral(":root {\n");
+    for (const PageEntry& e : kPage) {
+        text += L("  --page-") + e.name + L(": ") + HexColorText(HolderColor(colours.*e.holder)) +
+                L(";\n");
+    }
+    return text + L("}\n");
+}
+
+QString GimpPaletteName(const QString& schemeName) {
+    QString name;
+    name.reserve(schemeName.size());
+    bool inBreak = false;
+    for (const QChar c : schemeName) {
+        if (isBreak(c)) {
+            if (!inBreak) {
+                name += QLatin1Char(' ');
+            }
+            inBreak = true;
+        } else {
+            name += c;
+            inBreak = false;
+        }
+    }
+    name = name.trimmed();
+    return name.isEmpty() ? QStringLiteral("Untitled") : name;
+}
+
+QString GimpPaletteText(const PageColours& colours, const QString& schemeName) {
+    QString text = L("GIMP Palette\nName: ") + GimpPaletteName(schemeName) + L("\nColumns: 5\n#\n");
+    for (const PageEntry& e : kPage) {
+        const Channels c = channelsOf(HolderColor(colours.*e.holder));
+        text += QStringLiteral("%1 %2 %3\t").arg(c.r, 3).arg(c.g, 3).arg(c.b, 3) + e.targetName +
+                QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString DesignTokensText(const PageColours& colours) {
+    QString text = QStringLiteral("{\n  \"page\": {\n");
+    for (std::size_t i = 0; i < kPage.size(); ++i) {
+        const PageEntry& e = kPage[i];
+        const int32_t colour = HolderColor(colours.*e.holder);
+        const Channels c = channelsOf(colour);
+        text += L("    \"") + e.name + L("\": {\n") +
+                L("      \"$type\": \"color\",\n"
+                  "      \"$value\": {\n"
+                  "        \"colorSpace\": \"srgb\",\n"
+                  "        \"components\": [") +
+                unitComponent(c.r) + L(", ") + unitComponent(c.g) + L(", ") + unitComponent(c.b) +
+                L("],\n        \"hex\": \"") + HexColorText(colour) +
+                L("\"\n      },\n      \"$description\": \"") + e.targetName + L("\"\n    }") +
+                (i + 1 < kPage.size() ? L(",\n") : L("\n"));
+    }
+    return text + L("  }\n}\n");
+}
+
+QString PaletteCellAccessibleName(int index, int32_t colour) {
+    return QStringLiteral("%1, row %2, column %3")
+        .arg(ColorToHex(colour & 0xFFFFFF))
+        .arg(index / kPaletteColumns + 1)
+        .arg(index % kPaletteColumns + 1);
+}
+
+QString BrightnessStripAccessibleName(int32_t base) {
+    return L("Brightness variants of ") + ColorToHex(base & 0xFFFFFF);
+}
+
+QString NewColorAccessibleName(int32_t colour) {
+    return L("New Color ") + ColorToHex(colour & 0xFFFFFF);
+}
+
+QString OldColorAccessibleName(int32_t colour) {
+    return L("Old Color ") + ColorToHex(colour & 0xFFFFFF);
+}

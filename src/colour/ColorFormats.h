@@ -1,0 +1,69 @@
+#pragma once
+
+// The colour texts that leave the program: the CSS forms of one colour, the scheme as a CSS
+// block, a GIMP palette and design tokens, and the accessible names of the colour controls.
+// Page colours are read from the hex holders as HexToColor reads them (the holders are left
+// untouched), so lower case, a "#", short or malformed holder texts give the colour the page
+// texts carry. Every multi-line text uses LF line endings and ends with one LF.
+
+#include "page/PageCode.h"
+
+#include <QString>
+#include <cstdint>
+
+// "#FF8011": "#" and the six upper-case digits of ColorToHex.
+QString HexColorText(int32_t colour);
+
+// "rgb(255 128 17)": the CSS Color 4 space-separated form.
+QString CssRgbText(int32_t colour);
+
+// HSL as CSS defines it from the RGB value (not the HSB of the value fields), each component
+// rounded to a whole number, halves to even: hue 0..359 degrees (a hue that rounds to 360 is 0;
+// greys have hue 0), saturation and lightness 0..100 percent.
+struct CssHsl {
+    int32_t hue = 0;
+    int32_t saturation = 0;
+    int32_t lightness = 0;
+};
+CssHsl CssHslOf(int32_t colour);
+
+// "hsl(28 100% 53%)": CssHslOf in the CSS Color 4 space-separated form.
+QString CssHslText(int32_t colour);
+
+// The scheme as CSS custom properties, one per line, indented by two spaces:
+// ":root {\n  --page-background: #FFFFFF;\n  --page-text: #000000;\n  --page-link: ...;\n
+//   --page-visited: ...;\n  --page-active: ...;\n}\n".
+QString CssSchemeBlock(const PageColours& colours);
+
+// The name a GIMP palette gets for a scheme: every run of control characters (line breaks,
+// tabs) and line or paragraph separators becomes one space, surrounding blanks are removed;
+// an empty result is "Untitled".
+QString GimpPaletteName(const QString& schemeName);
+
+// A GIMP palette (*.gpl, to be written as UTF-8): "GIMP Palette", "Name: " + GimpPaletteName,
+// "Columns: 5", "#", then one line per page colour in the order background, text, link,
+// visited link, active link: red, green and blue right-aligned in three characters and
+// separated by one space, a tab and the target name ("Background Color", "Text Color",
+// "Link Color", "VLink Color", "ALink Color"), e.g. "255 128  17\tLink Color".
+QString GimpPaletteText(const PageColours& colours, const QString& schemeName);
+
+// Design tokens in the format of the W3C Design Tokens Community Group (*.tokens.json): a
+// group "page" with one token each, "background", "text", "link", "visited" and "active".
+// Each token has "$type": "color", a "$value" in the draft's colour form, {"colorSpace":
+// "srgb", "components": [r, g, b], "hex": "#FF8011"}, with the components 0..1 to four
+// decimals (enough for every 8-bit value to read back exactly) and the six-digit CSS hex form
+// as the fallback the draft allows, and a "$description" with the target name. The texts are
+// all fixed or hex digits, so nothing needs escaping. Two-space indentation.
+QString DesignTokensText(const PageColours& colours);
+
+// A palette cell's accessible name: its colour and place, rows and columns counted from 1 (cell
+// i lies in row i / 18 and column i % 18 counted from 0): "FF8080, row 6, column 1" for cell 90.
+QString PaletteCellAccessibleName(int index, int32_t colour);
+
+// The brightness strip's accessible name: "Brightness variants of FF8011".
+QString BrightnessStripAccessibleName(int32_t base);
+
+// The accessible names of the current and old colour boxes: "New Color FF8011",
+// "Old Color FF8011" (their captions without the colon, and the colour).
+QString NewColorAccessibleName(int32_t colour);
+QString OldColorAccessibleName(int32_t colour);

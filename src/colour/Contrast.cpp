@@ -1,0 +1,198 @@
+#include "colour/Contrast.h"
+
+#include "colour/ColorConverter.h"
+#include "picker/FieldText.h"
+
+#include <QLatin1StringView>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+using L = QLatin1StringView;
+
+// Relative slack under which a ratio counts as reaching a threshold; the luminance and ratio
+// arithmetic is good to a few units in 1e-16.
+constexpr double kSlack = 1e-12;
+
+// The ratio in whole hundredths, truncated: 4.499 gives 449, 21 gives 2100.
+int64_t hundredths(double ratio) {
+    return static_cast<int64_t>(std::floor(ratio * 100.0 * (1.0 + kSlack)));
+}
+
+// The texts and holder of each role, in the order of ContrastRole.
+struct RoleTexts {
+    L shortName;  // "Visited"
+    L longName;   // "Visited link"
+    L colourName; // "visited link colour"
+    const QString PageColours::*holder;
+};
+constexpr RoleTexts kRoles[] = {
+    {L("Text"), L("Text"), L("text colour"), &PageColours::textC},
+    {L("Link"), L("Link"), L("link colour"), &PageColours::linkC},
+    {L("Visited"), L("Visited link"), L("visited link colour"), &PageColours::vlinkC},
+    {L("Active"), L("Active link"), L("active link colour"), &PageColours::alinkC},
+};
+
+const RoleTexts& textsOf(ContrastRole role) {
+    return kRoles[static_cast<int>(role)];
+}
+
+double ratioOfLuminances(double la, double lb) {
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+double LinearChannel(int32_t channel) {
+    // The 256 values, computed once; the readouts and the fix search read many colours.
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> t{};
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const double c = static_cast<double>(i) / 255.0;
+            t[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return table[static_cast<std::size_t>(channel & 0xFF)];
+}
+
+double RelativeLuminance(int32_t colour) {
+    return 0.2126 * LinearChannel(colour) + 0.7152 * LinearChannel(colour >> 8) +
+           0.0722 * LinearChannel(colour >> 16);
+}
+
+double ContrastRatio(int32_t a, int32_t b) {
+    return ratioOfLuminances(RelativeLuminance(a), RelativeLuminance(b));
+}
+
+bool ContrastReaches(double ratio, double minimum) {
+    return ratio * (1.0 + kSlack) >= minimum;
+}
+
+ContrastVerdict ContrastVerdictOf(double ratio) {
+    if (ContrastReaches(ratio, 7.0)) {
+        return ContrastVerdict::AAA;
+    }
+    if (ContrastReaches(ratio, 4.5)) {
+        return ContrastVerdict::AA;
+    }
+    if (ContrastReaches(ratio, 3.0)) {
+        return ContrastVerdict::AALarge;
+    }
+    return ContrastVerdict::Fails;
+}
+
+QString ContrastVerdictText(ContrastVerdict verdict) {
+    switch (verdict) {
+    case ContrastVerdict::AAA:
+        return QStringLiteral("AAA");
+    case ContrastVerdict::AA:
+        return QStringLiteral("AA");
+    case ContrastVerdict::AALarge:
+        return QStringLiteral("AA large");
+    case ContrastVerdict::Fails:
+        break;
+    }
+    return QStringLiteral("fails");
+}
+
+QString ContrastRatioText(double ratio) {
+    const int64_t n = hundredths(ratio);
+    return QString::number(n / 100) + QLatin1Char('.') +
+           QString::number(n % 100).rightJustified(2, QLatin1Char('0'));
+}
+
+QString ContrastReadoutText(ContrastRole role, double ratio) {
+    return textsOf(role).shortName + QLatin1Char(' ') + ContrastRatioText(ratio) +
+           QLatin1Char(' ') + ContrastVerdictText(ContrastVerdictOf(ratio));
+}
+
+QString ContrastAccessibleName(ContrastRole role, double ratio) {
+    return textsOf(role).longName + L(" contrast ") + ContrastRatioText(ratio) + L(":1 ") +
+           ContrastVerdictText(ContrastVerdictOf(ratio));
+}
+
+QString LinkDistinctionText(double linkAgainstText) {
+    return L("Link colour against text colour ") + ContrastRatioText(linkAgainstText) +
+           (ContrastReaches(linkAgainstText, 3.0) ? L(":1: distinguishable without underline")
+                                                  : L(":1: not distinguishable without underline"));
+}
+
+int32_t HolderColor(const QString& holder) {
+    QString text = holder;
+    return HexToColor(text);
+}
+
+double PageContrastRatio(const PageColours& colours, ContrastRole role) {
+    return ContrastRatio(HolderColor(colours.*textsOf(role).holder), HolderColor(colours.backC));
+}
+
+double LinkAgainstTextRatio(const PageColours& colours) {
+    return ContrastRatio(HolderColor(colours.linkC), HolderColor(colours.textC));
+}
+
+ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minimum) {
+    const ColorConverter cc;
+    const int32_t hsb = cc.RGBToHSB(colour);
+    ContrastFix fix;
+    fix.hue = cc.hue(hsb);
+    fix.saturation = cc.Saturation(hsb);
+    fix.brightness = cc.brightness(hsb);
+    fix.colour = colour;
+    const double backgroundLuminance = RelativeLuminance(background);
+    const auto ratioTo = [backgroundLuminance](int32_t rgb) {
+        return ratioOfLuminances(RelativeLuminance(rgb), backgroundLuminance);
+    };
+    if (ContrastReaches(ratioTo(colour), minimum)) {
+        fix.outcome = ContrastFix::Outcome::AlreadyPasses;
+        return fix;
+    }
+    const auto found = [&fix](int32_t s, int32_t b, int32_t rgb) {
+        fix.outcome = ContrastFix::Outcome::Found;
+        fix.saturation = s;
+        fix.brightness = b;
+        fix.colour = rgb;
+        return fix;
+    };
+    const int32_t h = fix.hue;
+    const int32_t s = fix.saturation;
+    const int32_t b = fix.brightness;
+    for (int32_t k = 1; b - k >= 0 || b + k <= 100; ++k) {
+        const int32_t dark = cc.HSBToRGB(cc.HSBToLong(h, s, b - k));
+        const int32_t light = cc.HSBToRGB(cc.HSBToLong(h, s, b + k));
+        const double darkRatio = b - k >= 0 ? ratioTo(dark) : 0.0;
+        const double lightRatio = b + k <= 100 ? ratioTo(light) : 0.0;
+        const bool darkPasses = ContrastReaches(darkRatio, minimum);
+        const bool lightPasses = ContrastReaches(lightRatio, minimum);
+        if (darkPasses && (!lightPasses || darkRatio >= lightRatio)) {
+            return found(s, b - k, dark);
+        }
+        if (lightPasses) {
+            return found(s, b + k, light);
+        }
+    }
+    for (int32_t sat = s - 1; sat >= 0; --sat) {
+        const int32_t rgb = cc.HSBToRGB(cc.HSBToLong(h, sat, 100));
+        if (ContrastReaches(ratioTo(rgb), minimum)) {
+            return found(sat, 100, rgb);
+        }
+    }
+    fix.outcome = ContrastFix::Outcome::NothingPasses;
+    return fix;
+}
+
+QString ContrastFixTip(ContrastRole role, const ContrastFix& fix) {
+    switch (fix.outcome) {
+    case ContrastFix::Outcome::Found:
+        return L("Click to make the ") + textsOf(role).colourName + L(" pass AA: ") +
+               ColorToHex(fix.colour);
+    case ContrastFix::Outcome::NothingPasses:
+        return L("No brightness or saturation of the ") + textsOf(role).colourName +
+               L(" passes AA");
+    case ContrastFix::Outcome::AlreadyPasses:
+        break;
+    }
+    return QString();
+}
