@@ -8,6 +8,10 @@
 #include <QScreen>
 
 #include "picker/Twips.h"
+#include "platform/ScreenColorPicker.h"
+
+Platform::Platform() = default;
+Platform::~Platform() = default;
 
 QString Platform::ProgramFolder() {
     return QCoreApplication::applicationDirPath();
@@ -60,6 +64,12 @@ void Platform::ShowMessage(QWidget* parent, const QString& text, const QString& 
         break;
     }
     box.exec();
+}
+
+ScreenColorPicker& Platform::ScreenPicker() {
+    if (!screenPicker_)
+        screenPicker_ = CreateScreenColorPicker();
+    return *screenPicker_;
 }
 
 QString QtFileDialogFilter(const QString& filter) {

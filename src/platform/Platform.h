@@ -8,9 +8,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QWidget;
+class ScreenColorPicker;
 
 struct FileDialogRequest {
     bool save = false;
@@ -25,6 +27,9 @@ enum class MessageIcon { None, Warning, Critical };
 
 class Platform : public FileSystem {
 public:
+    Platform();
+    ~Platform() override;
+
     // The folder that holds the executable.
     virtual QString ProgramFolder();
     // Names of the fonts installed on the screen, in the system's order.
@@ -37,6 +42,11 @@ public:
     // A message box with only an OK button.
     virtual void ShowMessage(QWidget* parent, const QString& text, const QString& caption,
                              MessageIcon icon);
+    // Picks a colour anywhere on the screen; made for the running display on first use.
+    virtual ScreenColorPicker& ScreenPicker();
+
+private:
+    std::unique_ptr<ScreenColorPicker> screenPicker_;
 };
 
 // "Tintara Files - (*.tnx)|*.tnx;" -> "Tintara Files - (*.tnx)", the form of Qt's file

@@ -19,6 +19,30 @@ std::optional<QString> FakePlatform::ShowFileDialog(QWidget*, const FileDialogRe
     return answer;
 }
 
+bool FakeScreenColorPicker::start() {
+    if (!isAvailable || picking_)
+        return false;
+    picking_ = true;
+    ++starts;
+    return true;
+}
+
+bool FakeScreenColorPicker::pick(int color) {
+    if (!picking_)
+        return false;
+    picking_ = false;
+    emit picked(color);
+    return true;
+}
+
+bool FakeScreenColorPicker::cancel() {
+    if (!picking_)
+        return false;
+    picking_ = false;
+    emit cancelled();
+    return true;
+}
+
 bool FakePlatform::isReadOnly(const QString& path) const {
     const QString clean = QDir::cleanPath(path);
     for (const QString& folder : readOnlyFolders) {

@@ -5,11 +5,31 @@
 // shown, and file-system calls that can be made to fail for chosen paths.
 
 #include "platform/Platform.h"
+#include "platform/ScreenColorPicker.h"
 
 #include <QList>
 #include <QSet>
 #include <QTemporaryDir>
 #include <functional>
+
+// A screen picker that the test ends: start() only records the request; pick() or cancel()
+// then end it as the user would. Both are false when no pick is running.
+class FakeScreenColorPicker : public ScreenColorPicker {
+public:
+    bool isAvailable = true;
+    QString reason = QStringLiteral("Not on this display.");
+    int starts = 0;
+
+    bool available() const override { return isAvailable; }
+    QString unavailableReason() const override { return isAvailable ? QString() : reason; }
+    bool start() override;
+    bool isPicking() const override { return picking_; }
+    bool pick(int color);
+    bool cancel();
+
+private:
+    bool picking_ = false;
+};
 
 class FakePlatform : public Platform {
 public:
@@ -20,6 +40,7 @@ public:
                       QStringLiteral("Courier New"), QStringLiteral("Arial"),
                       QStringLiteral("DejaVu Sans")};
     int screenWidthTwips = 19200;
+    FakeScreenColorPicker screenPicker;
 
     // Answers for the next file dialogs, in order: a path, or nullopt for a cancel.
     // A dialog with no answer left is cancelled.
@@ -47,6 +68,7 @@ public:
     QString ProgramFolder() override { return dir.path(); }
     QStringList ScreenFonts() override { return fonts; }
     int ScreenWidthTwips() override { return screenWidthTwips; }
+    ScreenColorPicker& ScreenPicker() override { return screenPicker; }
     std::optional<QString> ShowFileDialog(QWidget* parent,
                                           const FileDialogRequest& request) override;
     void ShowMessage(QWidget* parent, const QString& text, const QString& caption,
