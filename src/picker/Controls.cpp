@@ -155,7 +155,9 @@ void PageTextBox::setPageText(const QString& text) {
     text_ = text;
     userEdited_ = false;
     pending_ = true;
-    if (live_ && isVisible())
+    // An editor with the focus takes the text at once even off screen: keys go to it, and a
+    // screen reader reads it.
+    if ((live_ && isVisible()) || hasFocus())
         push();
 }
 
@@ -163,6 +165,47 @@ void PageTextBox::setLive(bool live) {
     live_ = live;
     if (live_ && pending_ && isVisible())
         push();
+}
+
+void PageTextBox::bringUpToDate() {
+    if (pending_)
+        push();
+}
+
+namespace {
+
+// Events after which the editor may change its text or show it to the user.
+bool mayUseText(QEvent::Type type) {
+    switch (type) {
+    case QEvent::FocusIn:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool PageTextBox::event(QEvent* event) {
+    if (mayUseText(event->type()))
+        bringUpToDate();
+    return QPlainTextEdit::event(event);
+}
+
+bool PageTextBox::viewportEvent(QEvent* event) {
+    if (mayUseText(event->type()))
+        bringUpToDate();
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 void PageTextBox::showEvent(QShowEvent* event) {

@@ -106,8 +106,10 @@ private:
 };
 
 // A multi-line box holding one page text. The text is kept with CR LF line breaks; the box
-// shows it with plain line breaks. While the code view is closed the box is not shown, so
-// new texts are only stored and reach the editor when it is shown again.
+// shows it with plain line breaks. While the code view is closed the editor is off screen, so
+// new texts are only stored; they reach the editor when it is shown again, when it takes the
+// keyboard focus, and before any key, mouse press, context menu or drop reaches it, so that
+// every edit, paste and undo acts on the last text set.
 class PageTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -121,9 +123,12 @@ public:
     void setLive(bool live);
 
 protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void bringUpToDate();
     void push();
 
     QString text_;
