@@ -1,5 +1,6 @@
 #include "picker/Controls.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextCursor>
@@ -194,6 +195,10 @@ bool mayUseText(QEvent::Type type) {
     }
 }
 
+bool carriesData(const QMimeData* source) {
+    return source && !source->formats().isEmpty();
+}
+
 } // namespace
 
 bool PageTextBox::event(QEvent* event) {
@@ -212,6 +217,19 @@ void PageTextBox::showEvent(QShowEvent* event) {
     QPlainTextEdit::showEvent(event);
     if (live_ && pending_)
         push();
+}
+
+// The text control of Qt 6.4 reads the first format of the data without checking that there is
+// one, so data without any format (an empty clipboard or selection) must not reach it.
+bool PageTextBox::canInsertFromMimeData(const QMimeData* source) const {
+    return carriesData(source) && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void PageTextBox::insertFromMimeData(const QMimeData* source) {
+    if (!carriesData(source))
+        return;
+    bringUpToDate();
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 void PageTextBox::push() {

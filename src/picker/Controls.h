@@ -109,7 +109,8 @@ private:
 // shows it with plain line breaks. While the code view is closed the editor is off screen, so
 // new texts are only stored; they reach the editor when it is shown again, when it takes the
 // keyboard focus, and before any key, mouse press, context menu or drop reaches it, so that
-// every edit, paste and undo acts on the last text set.
+// every edit, paste and undo acts on the last text set. Pasted or dropped data that carries
+// no format at all (an empty clipboard) is ignored.
 class PageTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -126,6 +127,8 @@ protected:
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void bringUpToDate();
