@@ -1,5 +1,9 @@
 #include "picker/Controls.h"
 
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -129,6 +133,31 @@ void SampleLabel::mouseReleaseEvent(QMouseEvent* event) {
         rect().contains(event->position().toPoint()))
         emit clicked();
     pressed_ = false;
+}
+
+namespace {
+
+class EmptyPasteFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+               QGuiApplication::clipboard()->text().isEmpty();
+    }
+};
+
+} // namespace
+
+void ignoreEmptyPastes(QWidget* window) {
+    auto* filter = new EmptyPasteFilter(window);
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        box->installEventFilter(filter);
+    // An editable list has the focus itself and hands its keys straight to its box.
+    for (QComboBox* list : window->findChildren<QComboBox*>())
+        list->installEventFilter(filter);
 }
 
 PageTextBox::PageTextBox(QWidget* parent) : QPlainTextEdit(parent) {

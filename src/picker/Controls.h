@@ -105,6 +105,11 @@ private:
     bool pressed_ = false;
 };
 
+// Makes a paste with nothing on the clipboard (Ctrl+V, Shift+Insert) leave every single-line
+// box under window as it is, the boxes of the editable lists included; Qt's boxes would replace
+// their selected text with the empty text. Call once the boxes exist.
+void ignoreEmptyPastes(QWidget* window);
+
 // A multi-line box holding one page text. The text is kept with CR LF line breaks; the box
 // shows it with plain line breaks. While the code view is closed the editor is off screen, so
 // new texts are only stored; they reach the editor when it is shown again, when it takes the
