@@ -1,5 +1,10 @@
 #include "picker/Controls.h"
 
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextCursor>
@@ -135,6 +140,31 @@ void SampleLabel::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
 }
 
+namespace {
+
+class EmptyPasteFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+               QGuiApplication::clipboard()->text().isEmpty();
+    }
+};
+
+} // namespace
+
+void ignoreEmptyPastes(QWidget* window) {
+    auto* filter = new EmptyPasteFilter(window);
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        box->installEventFilter(filter);
+    // An editable list has the focus itself and hands its keys straight to its box.
+    for (QComboBox* list : window->findChildren<QComboBox*>())
+        list->installEventFilter(filter);
+}
+
 PageTextBox::PageTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -160,7 +190,9 @@ void PageTextBox::setPageText(const QString& text) {
     text_ = text;
     userEdited_ = false;
     pending_ = true;
-    if (live_ && isVisible())
+    // An editor with the focus takes the text at once even off screen: keys go to it, and a
+    // screen reader reads it.
+    if ((live_ && isVisible()) || hasFocus())
         push();
 }
 
@@ -170,10 +202,68 @@ void PageTextBox::setLive(bool live) {
         push();
 }
 
+void PageTextBox::bringUpToDate() {
+    if (pending_)
+        push();
+}
+
+namespace {
+
+// Events after which the editor may change its text or show it to the user.
+bool mayUseText(QEvent::Type type) {
+    switch (type) {
+    case QEvent::FocusIn:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool carriesData(const QMimeData* source) {
+    return source && !source->formats().isEmpty();
+}
+
+} // namespace
+
+bool PageTextBox::event(QEvent* event) {
+    if (mayUseText(event->type()))
+        bringUpToDate();
+    return QPlainTextEdit::event(event);
+}
+
+bool PageTextBox::viewportEvent(QEvent* event) {
+    if (mayUseText(event->type()))
+        bringUpToDate();
+    return QPlainTextEdit::viewportEvent(event);
+}
+
 void PageTextBox::showEvent(QShowEvent* event) {
     QPlainTextEdit::showEvent(event);
     if (live_ && pending_)
         push();
+}
+
+// The text control of Qt 6.4 reads the first format of the data without checking that there is
+// one, so data without any format (an empty clipboard or selection) must not reach it.
+bool PageTextBox::canInsertFromMimeData(const QMimeData* source) const {
+    return carriesData(source) && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void PageTextBox::insertFromMimeData(const QMimeData* source) {
+    if (!carriesData(source))
+        return;
+    bringUpToDate();
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 void PageTextBox::push() {

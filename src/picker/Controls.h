@@ -107,9 +107,17 @@ private:
     bool pressed_ = false;
 };
 
+// Makes a paste with nothing on the clipboard (Ctrl+V, Shift+Insert) leave every single-line
+// box under window as it is, the boxes of the editable lists included; Qt's boxes would replace
+// their selected text with the empty text. Call once the boxes exist.
+void ignoreEmptyPastes(QWidget* window);
+
 // A multi-line box holding one page text. The text is kept with CR LF line breaks; the box
-// shows it with plain line breaks. While the code view is closed the box is not shown, so
-// new texts are only stored and reach the editor when it is shown again.
+// shows it with plain line breaks. While the code view is closed the editor is off screen, so
+// new texts are only stored; they reach the editor when it is shown again, when it takes the
+// keyboard focus, and before any key, mouse press, context menu or drop reaches it, so that
+// every edit, paste and undo acts on the last text set. Pasted or dropped data that carries
+// no format at all (an empty clipboard) is ignored.
 class PageTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -123,9 +131,14 @@ public:
     void setLive(bool live);
 
 protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    void bringUpToDate();
     void push();
 
     QString text_;

@@ -79,6 +79,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     buildDesign();
     buildMenus();
     connectHandlers();
+    ignoreEmptyPastes(this);
     Form_Load();
 }
 

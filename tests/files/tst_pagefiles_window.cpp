@@ -9,6 +9,7 @@
 #include "windows/PreviewLoader.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -60,6 +61,8 @@ private slots:
     void savePageDialog();
     void savePageCancelled();
     void savePageKeepsTheUsersEdits();
+    void editInTheHiddenEditor_data();
+    void editInTheHiddenEditor();
     void savePageIntoAnotherFolder();
     void savePageFailure_data();
     void savePageFailure();
@@ -201,6 +204,64 @@ void TestPageFilesWindow::savePageKeepsTheUsersEdits() {
 
     QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
     QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")), expected);
+}
+
+void TestPageFilesWindow::editInTheHiddenEditor_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("viewOpenedBefore");
+    QTest::addColumn<QString>("action"); // a typed "x", "x" pasted with Ctrl+V, or Ctrl+Z
+    QTest::newRow("default page, typed") << 0 << true << "type";
+    QTest::newRow("CSS page, typed") << 1 << true << "type";
+    QTest::newRow("default page, typed, view never opened") << 0 << false << "type";
+    QTest::newRow("CSS page, pasted") << 1 << true << "paste";
+    QTest::newRow("default page, undone") << 0 << true << "undo";
+}
+
+// The code view is closed, but Tab still reaches the editor of the selected page off screen.
+// An edit made there acts on the page as last built, not on what the editor held before.
+void TestPageFilesWindow::editInTheHiddenEditor() {
+    QFETCH(int, tab);
+    QFETCH(bool, viewOpenedBefore);
+    QFETCH(QString, action);
+    Window t;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    PageTextBox* editor = tab == 0 ? w.BodyString : w.CSSString;
+    if (viewOpenedBefore) {
+        selectTab(w, tab, false);
+        // An edit of the older page, which the editor's undo history then holds.
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton);
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(editor, QStringLiteral("<!-- old -->"));
+        QTest::mouseClick(w.HideCode, Qt::LeftButton);
+        QTRY_VERIFY(!w.TabMain->isVisible());
+    }
+    clickCell(w, 186);
+    const QString built = editor->PageText();
+    QVERIFY(built.contains(
+        QString::fromLatin1(tab == 0 ? "bgcolor=\"#00FF00\"" : "background-color:#00FF00;")));
+    QVERIFY(!built.contains(QStringLiteral("old")));
+
+    w.ViewCode->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.ViewCode, Qt::Key_Tab);
+    QTRY_VERIFY(editor->hasFocus());
+    QVERIFY(!w.TabMain->isVisible());
+    if (action == QLatin1String("type")) {
+        QTest::keyClick(editor, Qt::Key_X);
+    } else if (action == QLatin1String("paste")) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    }
+    const QString expected = action == QLatin1String("undo") ? built : QLatin1Char('x') + built;
+
+    t.platform.dialogAnswers << t.platform.path(QStringLiteral("HTMLDocs/hidden.html"));
+    QTest::mouseClick(w.SavePage, Qt::LeftButton);
+    QCOMPARE(t.platform.readFile(QStringLiteral("HTMLDocs/hidden.html")), fileBytes(expected));
+    QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
+    QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")), fileBytes(expected));
 }
 
 void TestPageFilesWindow::savePageIntoAnotherFolder() {

@@ -1,12 +1,15 @@
 // The code view: opening and closing it with its two buttons (window height and place),
 // switching the page tabs with real clicks, which page shows after closing and reopening,
-// and the page texts shown in the editors.
+// the page texts shown in the editors, and pasting or dropping data that carries nothing.
 
 #include "FakePlatform.h"
 #include "picker/Twips.h"
 #include "picker/frmMain.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -240,6 +243,58 @@ private slots:
         QVERIFY(open());
         QCOMPARE(w->BodyString->PageText(), edited);
         QCOMPARE(w->BodyString->toPlainText(), shownForm(edited));
+    }
+
+    void pastingNothingChangesNothing_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("viewOpen");
+        QTest::newRow("default page, code view open") << 0 << true;
+        QTest::newRow("CSS page, code view open") << 1 << true;
+        QTest::newRow("default page, code view closed") << 0 << false;
+        QTest::newRow("CSS page, code view closed") << 1 << false;
+    }
+
+    // An empty clipboard (nothing copied yet, or its owner has quit) holds data without any
+    // format; pasting it, or dropping such data, leaves both page texts as they were.
+    void pastingNothingChangesNothing() {
+        QFETCH(int, tab);
+        QFETCH(bool, viewOpen);
+        start();
+        QTest::mouseClick(w->pc(62), Qt::LeftButton);
+        QVERIFY(open());
+        clickTab(tab);
+        PageTextBox* editor = tab == 0 ? w->BodyString : w->CSSString;
+        if (viewOpen) {
+            QTest::mouseClick(editor->viewport(), Qt::LeftButton);
+        } else {
+            QVERIFY(close());
+            w->ViewCode->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w->ViewCode, Qt::Key_Tab);
+        }
+        QTRY_VERIFY(editor->hasFocus());
+        const QString body = w->BodyString->PageText();
+        const QString css = w->CSSString->PageText();
+        QVERIFY(body.contains(QStringLiteral("B2FFE6")));
+
+        QGuiApplication::clipboard()->setMimeData(new QMimeData);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_Insert, Qt::ShiftModifier);
+        QMimeData nothing;
+        const QPoint at = editor->viewport()->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &nothing, Qt::LeftButton, {});
+        QApplication::sendEvent(editor->viewport(), &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &nothing, Qt::LeftButton, {});
+        QApplication::sendEvent(editor->viewport(), &drop);
+        QCOMPARE(w->BodyString->PageText(), body);
+        QCOMPARE(w->CSSString->PageText(), css);
+        QCOMPARE(editor->toPlainText(), shownForm(editor->PageText()));
+
+        // Text on the clipboard is pasted as before.
+        QGuiApplication::clipboard()->setText(QStringLiteral("<!-- pasted -->"));
+        QTest::keyClick(editor, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->PageText(), QStringLiteral("<!-- pasted -->") + (tab == 0 ? body : css));
     }
 };
 
