@@ -512,10 +512,10 @@ void TestBadInputFilesWindow::writeRunsOutOfRoom() {
 
 // Settings files in shapes a hand edit or another editor leaves behind, read at start-up and
 // rewritten at shut-down. The first section and the first key of a name count; a key in a later
-// section of the same name is not looked at. A byte-order mark is skipped and kept. Text is read
-// one byte per character, so a name written as UTF-8 does not name the file and the start takes
-// the path for a missing scheme. At close only the LastFile line of the first section changes
-// (or a line is added); every other byte stays.
+// section of the same name is not looked at. A byte-order mark is skipped and kept. A name is
+// read as UTF-8, or in Windows-1252 when it is not valid UTF-8 (a file from a single-byte
+// program), and is written back in UTF-8. At close only the LastFile line of the first section
+// changes (or a line is added); every other byte stays.
 void TestBadInputFilesWindow::oddSettingsFiles_data() {
     QTest::addColumn<QByteArray>("config");
     QTest::addColumn<QString>("lastFile");        // what LastFile shows after start-up
@@ -558,6 +558,10 @@ void TestBadInputFilesWindow::oddSettingsFiles_data() {
     QTest::newRow("UTF-8 name after a byte-order mark, no such scheme")
         << QByteArray("\xEF\xBB\xBF[Settings]\r\nLastFile=caf\xC3\xA9.tnx\r\n") << StartMessage
         << QString() << "\xEF\xBB\xBF[Settings]\r\nLastFile=" + message + "\r\n";
+    QTest::newRow("Windows-1252 name from a single-byte program")
+        << QByteArray("[Settings]\r\nLastFile=\x80uro \x93q\x94.tnx\r\n")
+        << QStringLiteral("\u20ACuro \u201Cq\u201D.tnx") << QString()
+        << QByteArray("[Settings]\r\nLastFile=\xE2\x82\xACuro \xE2\x80\x9Cq\xE2\x80\x9D.tnx\r\n");
     QTest::newRow("other sections and comments around")
         << QByteArray("; kept\r\n[A]\r\nx = 1 ; not a comment\r\n\r\n[Settings]\r\n"
                       "LastFile = mine.tnx \r\n; after\r\n[B]\nLastFile=b\n")
@@ -580,6 +584,8 @@ void TestBadInputFilesWindow::oddSettingsFiles() {
                          schemeBytes({"FFFF00", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
     t.platform.writeFile(QStringLiteral("Templates/other.tnx"),
                          schemeBytes({"123456", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    t.platform.writeFile(QStringLiteral("Templates/\u20ACuro \u201Cq\u201D.tnx"),
+                         schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
     QVERIFY(t.start());
     frmMain& w = t.w();
     QCOMPARE(w.LastFile->text(), lastFile);
