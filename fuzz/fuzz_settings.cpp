@@ -6,7 +6,8 @@
 // gets a leading "k".
 // Checked, with replaced = IniReplace(content, section, key, value):
 // - IniLookup(replaced, section, key, default) is the value with each CR LF, lone CR and lone
-//   LF a space, cut to 511 characters;
+//   LF a space, cut to its first 511 characters as the user sees them (grapheme clusters);
+// - whatever the content, the value IniLookup finds in it holds no lone surrogate;
 // - every other line is kept: the lines of replaced (text and line break) are the lines of
 //   content with the key's line replaced (same line break), or with a key line added (CR LF)
 //   after some line, or with a section line and a key line added at the end; only a last line
@@ -19,6 +20,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -82,7 +84,27 @@ QString StoredForm(const QString& value) {
             out.append(c);
         }
     }
-    return out.left(IniValueMaxLength);
+    // The end of the 511th grapheme cluster, found over the whole text.
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, out);
+    qsizetype end = out.size();
+    for (int n = 0; n < IniValueMaxLength; ++n)
+        if ((end = finder.toNextBoundary()) < 0)
+            return out;
+    return out.left(end);
+}
+
+// Every high surrogate followed by a low one, every low one preceded by a high one.
+bool NoLoneSurrogate(const QString& s) {
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i].isHighSurrogate()) {
+            if (i + 1 == s.size() || !s[i + 1].isLowSurrogate())
+                return false;
+            ++i;
+        } else if (s[i].isLowSurrogate()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // A key line "name=..." whose name, without surrounding blanks, is key (in letter case
@@ -183,6 +205,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         key.prepend(QLatin1Char('k'));
     const QString value = Utf8Text(parts[2]);
     const QByteArray& content = parts[3];
+
+    CHECK(NoLoneSurrogate(IniLookup(content, section, key, kDefault)));
 
     const QByteArray replaced = IniReplace(content, section, key, value);
     CHECK(IniLookup(replaced, section, key, kDefault) == StoredForm(value));

@@ -6,7 +6,8 @@ TINTARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TINTARA_BUILD="${TINTARA_BUILD:-$TINTARA_ROOT/build}"
 
 TINTARA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-webengine-dev libgl-dev
-    libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation libxtst-dev dbus-daemon)
+    libbenchmark-dev libxcb1-dev xvfb xauth fonts-dejavu-core fonts-liberation libxtst-dev
+    dbus-daemon)
 
 # What the fuzz script needs: the core library's build and clang with libFuzzer and the
 # sanitizer runtimes.

@@ -1,10 +1,10 @@
 #include "files/modINIFileFunc.h"
 
-#include <QStringDecoder>
-
 #include "platform/FileSystem.h"
 
 #include <QList>
+#include <QStringDecoder>
+#include <QTextBoundaryFinder>
 
 // The settings file is read and rewritten here rather than through a general settings class:
 // such classes read a value with a comma as a list and rewrite the whole file in their own form,
@@ -22,7 +22,8 @@
 // - Names match without regard to letter case. When a section or a key occurs more than once,
 //   the first occurrence counts; a key is looked for only in the first section of its name.
 // - The value read loses one pair of enclosing quotes (both double or both single) and is cut
-//   to IniValueMaxLength characters.
+//   to IniValueMaxLength characters as the user sees them: a letter with its accents, a symbol
+//   made of a surrogate pair, an emoji with its modifiers count as one and are never split.
 //
 // Writing rules:
 // - Only the line of the key is rewritten, as the key's name as it stands in the file, "=" and
@@ -34,8 +35,9 @@
 // - A value that starts or ends with a blank, or that is enclosed in a pair of quotes, is
 //   written inside double quotes, so that reading it back gives the same text.
 //
-// Names and values are Latin-1, one byte per character; characters beyond Latin-1 are written
-// as "?".
+// Encoding: names are plain ASCII. Values are written in UTF-8, the encoding of file names here.
+// A value read is taken as UTF-8 when it is valid UTF-8; otherwise it was written by a
+// single-byte program and is read in Windows-1252, the code page such files were written in.
 
 namespace {
 
@@ -178,15 +180,58 @@ QByteArray EncodeValue(const QString& value) {
     return v.toUtf8();
 }
 
+// The characters of Windows-1252 for the bytes 0x80 to 0x9F; every other byte is the character
+// of the same number. The five bytes the code page leaves undefined map to the control
+// characters of their own number, as Windows maps them.
+constexpr char16_t Windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+QString FromWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? Windows1252High[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
 // A value's text: UTF-8, the encoding of file names here; a value that is not valid UTF-8
-// was written by a single-byte program and is read as Latin-1.
+// was written by a single-byte program and is read in Windows-1252.
 QString DecodeValue(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    return QString::fromLatin1(bytes);
+    return FromWindows1252(bytes);
+}
+
+// The first max characters of text as the user sees characters (grapheme clusters), so that
+// the cut never splits a surrogate pair or takes the accent off a letter. The boundaries are
+// looked for in a prefix that grows until it holds max whole characters; a prefix's own end
+// is always a boundary, so one found there is not trusted unless the prefix is the whole text.
+QString LeftCharacters(const QString& text, qsizetype max) {
+    // No character is shorter than one UTF-16 unit.
+    if (text.size() <= max)
+        return text;
+    for (qsizetype prefix = 4 * max;; prefix *= 2) {
+        const bool whole = prefix >= text.size();
+        const QString part = whole ? text : text.left(prefix);
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, part);
+        qsizetype end = 0;
+        qsizetype count = 0;
+        while (count < max && (end = finder.toNextBoundary()) >= 0)
+            ++count;
+        if (whole)
+            return count < max ? text : text.left(end);
+        if (count == max && end < part.size())
+            return text.left(end);
+    }
 }
 
 } // namespace
@@ -203,7 +248,7 @@ QString IniLookup(const QByteArray& content, const QString& section, const QStri
     const Line& pos = lines[k].pos;
     const QString raw = DecodeValue(
         QByteArrayView(content).sliced(lines[k].valueBegin, pos.textEnd - lines[k].valueBegin));
-    return StripQuotes(TrimBlanks(raw)).left(IniValueMaxLength);
+    return LeftCharacters(StripQuotes(TrimBlanks(raw)), IniValueMaxLength);
 }
 
 QByteArray IniReplace(const QByteArray& content, const QString& section, const QString& key,

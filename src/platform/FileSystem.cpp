@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -22,7 +24,7 @@ bool isRegularFile(const QString& path) {
 
 // The reason a write failed. A write cut short by a full disk or a file-size limit leaves no
 // error in the file object, only in errno.
-QString writeError(const QSaveFile& file, int systemError) {
+QString writeError(const QFileDevice& file, int systemError) {
     if (file.error() != QFileDevice::NoError &&
         file.errorString() != QLatin1String("Unknown error"))
         return file.errorString();
@@ -32,7 +34,52 @@ QString writeError(const QSaveFile& file, int systemError) {
                           "too large.");
 }
 
+// Writes an existing file in place: truncated, then written. Should the write fail part-way,
+// the old content (read first) is written back, so that a full disk does not cost the user the
+// file they had.
+bool writeInPlace(const QString& path, const QByteArray& content, QString* error) {
+    QByteArray old;
+    bool haveOld = false;
+    {
+        QFile reader(path);
+        if (reader.size() <= MaxReadSize && reader.open(QIODevice::ReadOnly)) {
+            old = reader.readAll();
+            haveOld = reader.error() == QFileDevice::NoError;
+        }
+    }
+    // Unbuffered: after a failed write no unwritten rest may follow the old content back.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    errno = 0;
+    if (file.write(content) == content.size())
+        return true;
+    const int systemError = errno;
+    if (error)
+        *error = writeError(file, systemError);
+    const bool restored =
+        haveOld && file.resize(0) && file.seek(0) && file.write(old) == old.size();
+    if (!restored && error)
+        *error += QStringLiteral(" The file could not be put back as it was.");
+    return false;
+}
+
 } // namespace
+
+bool FileSystem::CanCreateFilesIn(const QString& folder, QString* reason) {
+    // A folder that is missing or no folder at all is left to the save, which gives the reason.
+    if (!QFileInfo(folder).isDir())
+        return true;
+    // The effective user's rights, as the system applies them to a new file.
+    if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0)
+        return true;
+    if (reason)
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
 
 bool FileSystem::FileExists(const QString& path) {
     return isRegularFile(path);
@@ -100,7 +147,28 @@ bool FileSystem::ReadFile(const QString& path, QByteArray* content, QString* err
 }
 
 bool FileSystem::WriteFileAtomic(const QString& path, const QByteArray& content, QString* error) {
+    // The folder the file really lies in, past any links, where the temporary file would go.
+    const QFileInfo info(path);
+    const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QString folder = QFileInfo(target).path();
+    QString reason;
+    // (A folder in the file's place is left to the save below, which refuses it.)
+    if (!info.isDir() && !CanCreateFilesIn(folder, &reason)) {
+        if (isRegularFile(target))
+            return writeInPlace(target, content, error);
+        if (!error)
+            return false;
+        if (info.exists()) // a pipe or a device, which might never take the text
+            *error = QStringLiteral("It is not a regular file.");
+        else
+            *error = QStringLiteral("No new file can be made in the folder \"%1\": %2")
+                         .arg(QDir::toNativeSeparators(folder), reason);
+        return false;
+    }
     QSaveFile file(path);
+    // Should the temporary file be refused all the same (a rule the check above does not see),
+    // the existing file is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();

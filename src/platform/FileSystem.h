@@ -20,6 +20,15 @@ public:
     virtual bool ReadFile(const QString& path, QByteArray* content, QString* error = nullptr);
     // Writes a whole file through a temporary file beside it that replaces the old one only
     // once everything is written, so a failed write leaves the old file intact.
+    // Where no new file can be made beside it (a folder the user may not write), an existing
+    // file is written in place instead, and should that write fail part-way its old content is
+    // put back; a new file there is refused. False with the reason on failure.
     virtual bool WriteFileAtomic(const QString& path, const QByteArray& content,
                                  QString* error = nullptr);
+
+protected:
+    // Whether new files, the temporary file of a save among them, can be made in folder; false
+    // with the reason when not. The real answer is the system's check for write and search
+    // access; tests answer it to stand for a folder the user may not write.
+    virtual bool CanCreateFilesIn(const QString& folder, QString* reason);
 };

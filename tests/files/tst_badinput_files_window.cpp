@@ -65,6 +65,13 @@ QString bodyTag(const QStringList& v) {
         .arg(v[0], v[1], v[2], v[3], v[4]);
 }
 
+// The file's number on its disk: it stays when a file is written in place and changes when a
+// new file takes its name. 0 when there is no file.
+ino_t inodeOf(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
 QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
@@ -171,6 +178,10 @@ private slots:
     void readOnlyFolderSaveScheme();
     void readOnlyFolderShutDown_data();
     void readOnlyFolderShutDown();
+
+    // ---- a folder the user may not write, with writable files in it
+    void saveWhereNoNewFileCanBeMade_data();
+    void saveWhereNoNewFileCanBeMade();
 
     // ---- links and special files
     void closeWithTempLinkedElsewhere();
@@ -444,33 +455,44 @@ void TestBadInputFilesWindow::saveTargetChangedAfterTheDialog() {
 // preview each bring a message naming the path instead of going on; an old file
 // of that name stays byte for byte and no partial file is left; the window is unchanged. The
 // scheme is made large (five values of 32767 characters, as a huge scheme file leaves them) so
-// that it does not fit.
+// that it does not fit. The same holds where the old file is written in place because its
+// folder takes no new file: the old content is put back.
 void TestBadInputFilesWindow::writeRunsOutOfRoom_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("relative");
     QTest::addColumn<QByteArray>("old"); // empty: no file there before
-    QTest::newRow("scheme save over an old scheme")
-        << "scheme"
-        << "Templates/old.tnx" << schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"});
+    QTest::addColumn<bool>("inPlace");   // the folder takes no new file
+    const QByteArray oldScheme = schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"});
+    QTest::newRow("scheme save over an old scheme") << "scheme"
+                                                    << "Templates/old.tnx" << oldScheme << false;
     QTest::newRow("scheme save, new name") << "scheme"
-                                           << "Templates/new.tnx" << QByteArray();
+                                           << "Templates/new.tnx" << QByteArray() << false;
     QTest::newRow("page save over an old page")
         << "page"
-        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n");
+        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n") << false;
     QTest::newRow("preview page") << "preview"
-                                  << "Temp/tmp.html" << QByteArray();
+                                  << "Temp/tmp.html" << QByteArray() << false;
+    QTest::newRow("scheme save in place over an old scheme")
+        << "scheme"
+        << "Templates/old.tnx" << oldScheme << true;
+    QTest::newRow("page save in place over an old page")
+        << "page"
+        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n") << true;
 }
 
 void TestBadInputFilesWindow::writeRunsOutOfRoom() {
     QFETCH(QString, command);
     QFETCH(QString, relative);
     QFETCH(QByteArray, old);
+    QFETCH(bool, inPlace);
     const QByteArray value = hugeLine("ABCDEF").left(HolderLimit);
     Window t;
     t.platform.writeFile(QStringLiteral("Templates/big.tnx"),
                          schemeBytes({value, value, value, value, value}));
     if (!old.isEmpty())
         t.platform.writeFile(relative, old);
+    if (inPlace)
+        t.platform.noNewFilesIn << QFileInfo(t.platform.path(relative)).path();
     QVERIFY(t.start());
     frmMain& w = t.w();
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/big.tnx")));
@@ -512,10 +534,10 @@ void TestBadInputFilesWindow::writeRunsOutOfRoom() {
 
 // Settings files in shapes a hand edit or another editor leaves behind, read at start-up and
 // rewritten at shut-down. The first section and the first key of a name count; a key in a later
-// section of the same name is not looked at. A byte-order mark is skipped and kept. Text is read
-// one byte per character, so a name written as UTF-8 does not name the file and the start takes
-// the path for a missing scheme. At close only the LastFile line of the first section changes
-// (or a line is added); every other byte stays.
+// section of the same name is not looked at. A byte-order mark is skipped and kept. A name is
+// read as UTF-8, or in Windows-1252 when it is not valid UTF-8 (a file from a single-byte
+// program), and is written back in UTF-8. At close only the LastFile line of the first section
+// changes (or a line is added); every other byte stays.
 void TestBadInputFilesWindow::oddSettingsFiles_data() {
     QTest::addColumn<QByteArray>("config");
     QTest::addColumn<QString>("lastFile");        // what LastFile shows after start-up
@@ -558,6 +580,10 @@ void TestBadInputFilesWindow::oddSettingsFiles_data() {
     QTest::newRow("UTF-8 name after a byte-order mark, no such scheme")
         << QByteArray("\xEF\xBB\xBF[Settings]\r\nLastFile=caf\xC3\xA9.tnx\r\n") << StartMessage
         << QString() << "\xEF\xBB\xBF[Settings]\r\nLastFile=" + message + "\r\n";
+    QTest::newRow("Windows-1252 name from a single-byte program")
+        << QByteArray("[Settings]\r\nLastFile=\x80uro \x93q\x94.tnx\r\n")
+        << QStringLiteral("\u20ACuro \u201Cq\u201D.tnx") << QString()
+        << QByteArray("[Settings]\r\nLastFile=\xE2\x82\xACuro \xE2\x80\x9Cq\xE2\x80\x9D.tnx\r\n");
     QTest::newRow("other sections and comments around")
         << QByteArray("; kept\r\n[A]\r\nx = 1 ; not a comment\r\n\r\n[Settings]\r\n"
                       "LastFile = mine.tnx \r\n; after\r\n[B]\nLastFile=b\n")
@@ -580,6 +606,8 @@ void TestBadInputFilesWindow::oddSettingsFiles() {
                          schemeBytes({"FFFF00", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
     t.platform.writeFile(QStringLiteral("Templates/other.tnx"),
                          schemeBytes({"123456", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    t.platform.writeFile(QStringLiteral("Templates/\u20ACuro \u201Cq\u201D.tnx"),
+                         schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
     QVERIFY(t.start());
     frmMain& w = t.w();
     QCOMPARE(w.LastFile->text(), lastFile);
@@ -900,6 +928,117 @@ void TestBadInputFilesWindow::readOnlyFolderShutDown() {
     QVERIFY(t.start());
     QCOMPARE(t.w().LastFile->text(), config.isEmpty() ? StartMessage : QStringLiteral("mine.tnx"));
     QVERIFY(t.platform.messages.isEmpty());
+}
+
+// A folder the user may not write, holding files the user may write (a shared folder, or a
+// program folder installed by an administrator with a settings file made writable): no
+// temporary file can be made beside the file, so an existing scheme, page or settings file is
+// written in place, keeping its place on the disk, and the save succeeds as usual. A new file
+// there is refused with a message that says why, and nothing changes. In an ordinary folder
+// the saved file is a new file that replaced the old one.
+void TestBadInputFilesWindow::saveWhereNoNewFileCanBeMade_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QByteArray>("old"); // empty: no file there before
+    QTest::addColumn<bool>("noNewFiles");
+    const QByteArray oldScheme = schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"});
+    const QByteArray oldSettings("; kept\r\n[Settings]\r\nLastFile=mine.tnx\r\n");
+    QTest::newRow("scheme over an old scheme") << "scheme"
+                                               << "Templates/old.tnx" << oldScheme << true;
+    QTest::newRow("scheme, new name") << "scheme"
+                                      << "Templates/new.tnx" << QByteArray() << true;
+    QTest::newRow("page over an old page")
+        << "page"
+        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n") << true;
+    QTest::newRow("page, new name") << "page"
+                                    << "HTMLDocs/new.html" << QByteArray() << true;
+    QTest::newRow("settings file") << "settings"
+                                   << "Config.ini" << oldSettings << true;
+    QTest::newRow("no settings file") << "settings"
+                                      << "Config.ini" << QByteArray() << true;
+    QTest::newRow("scheme over an old scheme, ordinary folder")
+        << "scheme"
+        << "Templates/old.tnx" << oldScheme << false;
+    QTest::newRow("settings file, ordinary folder") << "settings"
+                                                    << "Config.ini" << oldSettings << false;
+}
+
+void TestBadInputFilesWindow::saveWhereNoNewFileCanBeMade() {
+    QFETCH(QString, command);
+    QFETCH(QString, relative);
+    QFETCH(QByteArray, old);
+    QFETCH(bool, noNewFiles);
+    Window t;
+    t.platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+                         schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    t.platform.writeFile(QStringLiteral("Templates/yours.tnx"),
+                         schemeBytes({"FFFF00", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    if (!old.isEmpty())
+        t.platform.writeFile(relative, old);
+    const QString path = t.platform.path(relative);
+    const QString folder = QFileInfo(path).path();
+    if (noNewFiles)
+        t.platform.noNewFilesIn << folder;
+    QVERIFY(t.start());
+    frmMain& w = t.w();
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/yours.tnx")));
+    clickCell(w, 180);
+    const QStringList before = fileCommandState(w);
+    const QStringList filesBefore = filesIn(folder);
+    const ino_t inode = inodeOf(path);
+
+    QByteArray expected; // the file after the save; empty: refused
+    if (command == QLatin1String("scheme")) {
+        saveSchemeByButton(t.platform, w, path);
+        expected = schemeBytes({"FF0000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"});
+    } else if (command == QLatin1String("page")) {
+        t.platform.dialogAnswers << path;
+        QTest::mouseClick(w.SavePage, Qt::LeftButton);
+        expected = w.BodyString->PageText().toLatin1() + "\r\n";
+    } else {
+        QVERIFY(w.close());
+        QVERIFY(!w.isVisible());
+        expected = old.isEmpty() ? QByteArray("[Settings]\r\nLastFile=yours.tnx\r\n")
+                                 : QByteArray("; kept\r\n[Settings]\r\nLastFile=yours.tnx\r\n");
+    }
+
+    if (!old.isEmpty() || !noNewFiles) {
+        // Saved: in place where no new file can be made, as a new file elsewhere.
+        QCOMPARE(t.platform.readFile(relative), expected);
+        if (noNewFiles)
+            QCOMPARE(inodeOf(path), inode);
+        else
+            QVERIFY(inodeOf(path) != inode);
+        QCOMPARE(filesIn(folder), filesBefore);
+        if (command == QLatin1String("page")) {
+            QCOMPARE(t.platform.messages.size(), 1);
+            QCOMPARE(t.platform.messages.first().text,
+                     QStringLiteral("Your HTML page old.html has been saved in...\r\n") + path);
+        } else {
+            QVERIFY(t.platform.messages.isEmpty());
+        }
+        if (command == QLatin1String("scheme"))
+            QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [old.tnx]"));
+        return;
+    }
+    // A new file is refused; nothing appears and the window is unchanged. Settings that cannot
+    // be written are not reported (the close goes on).
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(filesIn(folder), filesBefore);
+    if (command == QLatin1String("settings")) {
+        QVERIFY(t.platform.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(t.platform.messages.size(), 1);
+    const FakePlatform::Message message = t.platform.messages.first();
+    QCOMPARE(message.caption, QStringLiteral("Tintara"));
+    QVERIFY2(message.text.contains(path), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QStringLiteral("No new file can be made in the folder \"") +
+                                   folder + QStringLiteral("\": Permission denied")),
+             qPrintable(message.text));
+    QVERIFY2(!message.text.contains(QStringLiteral("has been saved")), qPrintable(message.text));
+    QCOMPARE(fileCommandState(w), before);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [yours.tnx]"));
 }
 
 // Temp is a link to a folder outside the program folder (made by hand, for example to keep the

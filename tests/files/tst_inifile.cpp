@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -141,9 +142,29 @@ void TestIniFile::lookup_data() {
         << QByteArray("[Settings]\r\nLastFile=a=b;c\r\n") << "Settings"
         << "LastFile"
         << "a=b;c";
-    QTest::newRow("latin-1 value from a single-byte file")
+    QTest::newRow("single-byte value above 0x9F")
         << QByteArray("[Settings]\r\nLastFile=\xe9t\xe9.tnx\r\n") << "Settings"
         << "LastFile" << QString::fromLatin1("\xe9t\xe9.tnx");
+    // Written by a single-byte program in Windows-1252: 0x80-0x9F are its printable
+    // characters, and the five it leaves undefined come back as the controls of their number.
+    QTest::newRow("single-byte value 0x80 to 0x9F")
+        << QByteArray("[Settings]\r\nLastFile=\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a"
+                      "\x8b\x8c\x8d\x8e\x8f\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9a\x9b"
+                      "\x9c\x9d\x9e\x9f\r\n")
+        << "Settings"
+        << "LastFile"
+        << QString::fromUtf8("\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160"
+                             "\u2039\u0152\u008D\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022"
+                             "\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178");
+    QTest::newRow("single-byte name with quotes and euro")
+        << QByteArray("[Settings]\r\nLastFile=\x93"
+                      "Caf\xe9\x94 \x80\x96 2.tnx\r\n")
+        << "Settings"
+        << "LastFile" << QString::fromUtf8("\u201CCaf\u00E9\u201D \u20AC\u2013 2.tnx");
+    // One byte that is not UTF-8 makes the whole value single-byte text.
+    QTest::newRow("UTF-8 and a single-byte character mixed")
+        << QByteArray("[Settings]\r\nLastFile=\xc3\xa9\x80.tnx\r\n") << "Settings"
+        << "LastFile" << QString::fromUtf8("\u00C3\u00A9\u20AC.tnx");
     QTest::newRow("UTF-8 value")
         << QByteArray("[Settings]\r\nLastFile=\xc3\xa9t\xc3\xa9 \xe6\x97\xa5.tnx\r\n") << "Settings"
         << "LastFile" << QString::fromUtf8("\xc3\xa9t\xc3\xa9 \xe6\x97\xa5.tnx");
@@ -210,27 +231,39 @@ void TestIniFile::lookup() {
 }
 
 void TestIniFile::longValuesAreCut_data() {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("expectedLength");
-    QTest::newRow("510") << 510 << 510;
-    QTest::newRow("511") << 511 << 511;
-    QTest::newRow("512") << 512 << 511;
-    QTest::newRow("600") << 600 << 511;
-    QTest::newRow("5000") << 5000 << 511;
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");
+    // Digits that repeat with a period of 10 show which part of the value comes back.
+    QString digits;
+    for (int i = 0; i < 5000; ++i)
+        digits.append(QLatin1Char(static_cast<char>('0' + i % 10)));
+    for (const int length : {510, 511, 512, 600, 5000})
+        QTest::newRow(qPrintable(QString::number(length)))
+            << digits.left(length) << digits.left(std::min(length, 511));
+
+    // The cut counts characters as the user sees them and never splits one.
+    const QString a510(510, QLatin1Char('a'));
+    const QString clef = QStringLiteral("\U0001D11E"); // a surrogate pair
+    QTest::newRow("surrogate pair at the cut") << a510 + clef + clef << a510 + clef;
+    QTest::newRow("surrogate pairs only") << clef.repeated(600) << clef.repeated(511);
+    QTest::newRow("letter and accent at the cut")
+        << a510 + QStringLiteral("e\u0301x") << a510 + QStringLiteral("e\u0301");
+    QTest::newRow("flags at the cut")
+        << a510 + QStringLiteral("\U0001F1EB\U0001F1F7\U0001F1E9\U0001F1EA")
+        << a510 + QStringLiteral("\U0001F1EB\U0001F1F7");
+    const QString longCharacter = QLatin1Char('e') + QString(3000, QChar(0x0301));
+    QTest::newRow("one character of 3001 units") << longCharacter + QString(600, QLatin1Char('b'))
+                                                 << longCharacter + QString(510, QLatin1Char('b'));
 }
 
 void TestIniFile::longValuesAreCut() {
-    QFETCH(int, length);
-    QFETCH(int, expectedLength);
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
     QCOMPARE(IniValueMaxLength, 511);
-    // Digits that repeat with a period of 10 show which part of the value comes back.
-    QByteArray value;
-    for (int i = 0; i < length; ++i)
-        value.append(static_cast<char>('0' + i % 10));
-    const QByteArray content = "[Settings]\r\nLastFile=" + value + "\r\n";
+    const QByteArray content = "[Settings]\r\nLastFile=" + value.toUtf8() + "\r\n";
     const QString got =
         IniLookup(content, QStringLiteral("Settings"), QStringLiteral("LastFile"), QString());
-    QCOMPARE(got, QString::fromLatin1(value.left(expectedLength)));
+    QCOMPARE(got, expected);
 }
 
 void TestIniFile::replace_data() {
@@ -363,7 +396,9 @@ void TestIniFile::roundTrip_data() {
                              QString::fromLatin1("\xe4\xf6\xfc \xff"),
                              QStringLiteral("\uFEFFmine.tnx"),
                              QStringLiteral("\u65E5\u672C.tnx"),
-                             QString(511, QLatin1Char('z'))};
+                             QString(511, QLatin1Char('z')),
+                             QStringLiteral("\U0001D11E").repeated(511),
+                             QStringLiteral("e\u0301").repeated(511)};
     for (const QString& v : values) {
         QTest::newRow(qPrintable(QStringLiteral("new: ") + v.left(20))) << QByteArray() << v;
         QTest::newRow(qPrintable(QStringLiteral("replace: ") + v.left(20))) << existing << v;

@@ -53,6 +53,14 @@ bool FakePlatform::isReadOnly(const QString& path) const {
     return false;
 }
 
+bool FakePlatform::isNoNewFilesFolder(const QString& folder) const {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    for (const QString& listed : noNewFilesIn)
+        if (!canonical.isEmpty() && QFileInfo(listed).canonicalFilePath() == canonical)
+            return true;
+    return false;
+}
+
 namespace {
 bool refuse(QString* error, const char* reason) {
     if (error)
@@ -69,7 +77,8 @@ void FakePlatform::ShowMessage(QWidget*, const QString& text, const QString& cap
 bool FakePlatform::CreateFolder(const QString& path, QString* error) {
     if (isReadOnly(path))
         return refuse(error, "Read-only file system");
-    if (failCreateFolder.contains(path)) {
+    if (failCreateFolder.contains(path) ||
+        (!QFileInfo::exists(path) && isNoNewFilesFolder(QFileInfo(path).absolutePath()))) {
         if (error)
             *error = QStringLiteral("Permission denied");
         return false;
@@ -80,7 +89,8 @@ bool FakePlatform::CreateFolder(const QString& path, QString* error) {
 bool FakePlatform::DeleteFolder(const QString& path, QString* error) {
     if (isReadOnly(path))
         return refuse(error, "Read-only file system");
-    if (failDeleteFolder.contains(path)) {
+    if (failDeleteFolder.contains(path) ||
+        (QFileInfo::exists(path) && isNoNewFilesFolder(QFileInfo(path).absolutePath()))) {
         if (error)
             *error = QStringLiteral("Permission denied");
         return false;
@@ -106,6 +116,12 @@ bool FakePlatform::WriteFileAtomic(const QString& path, const QByteArray& conten
         return false;
     }
     return Platform::WriteFileAtomic(path, content, error);
+}
+
+bool FakePlatform::CanCreateFilesIn(const QString& folder, QString* reason) {
+    if (isNoNewFilesFolder(folder))
+        return refuse(reason, "Permission denied");
+    return Platform::CanCreateFilesIn(folder, reason);
 }
 
 void FakePlatform::writeFile(const QString& relative, const QByteArray& content) const {

@@ -64,6 +64,11 @@ public:
     // below any of them fails with "Read-only file system". Reads are not affected.
     QStringList readOnlyFolders;
     bool isReadOnly(const QString& path) const;
+    // Folders that the user may not write, though the files in them are writable: no new
+    // file (a save's temporary file among them) and no folder can be made or removed directly
+    // in them ("Permission denied"); existing files in them can still be written.
+    QStringList noNewFilesIn;
+    bool isNoNewFilesFolder(const QString& folder) const;
 
     QString ProgramFolder() override { return dir.path(); }
     QStringList ScreenFonts() override { return fonts; }
@@ -84,4 +89,7 @@ public:
     QString path(const QString& relative) const { return dir.filePath(relative); }
     void writeFile(const QString& relative, const QByteArray& content) const;
     QByteArray readFile(const QString& relative) const;
+
+protected:
+    bool CanCreateFilesIn(const QString& folder, QString* reason) override;
 };
