@@ -9,15 +9,17 @@ set(CPACK_PACKAGE_VENDOR "Tintara developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${TINTARA_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour picker for the five colours of a web page")
+# Lines of at most 80 characters; CPack indents them and marks the empty line.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tintara is a tool for web designers who choose the colours of a web page. \
-Pick a colour from a palette of 198 web colours, refine it on a brightness \
-strip, or type it as hue, saturation and brightness, as red, green and blue, \
-or as a hexadecimal code, and give it to the background, text, link, visited \
+    "Tintara is a tool for web designers who choose the colours of a web page.
+Pick a colour from a palette of 198 web colours, refine it on a brightness
+strip, or type it as hue, saturation and brightness, as red, green and blue,
+or as a hexadecimal code, and give it to the background, text, link, visited
 link or active link colour. A sample display shows the five colours together.
-The program keeps the source of a sample page up to date as plain HTML and as \
-XHTML with a style sheet, previews the page in a browser window, saves it, and \
-saves and opens colour schemes. Sample schemes with readable contrast are \
+
+The program keeps the source of a sample page up to date as plain HTML and as
+XHTML with a style sheet, previews the page in a browser window, saves it, and
+saves and opens colour schemes. Sample schemes with readable contrast are
 included.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
