@@ -7,7 +7,15 @@ TINTARA_BUILD="${TINTARA_BUILD:-$TINTARA_ROOT/build}"
 
 TINTARA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-webengine-dev libgl-dev
     libbenchmark-dev libxcb1-dev xvfb xauth fonts-dejavu-core fonts-liberation libxtst-dev
-    dbus-daemon)
+    dbus-daemon librsvg2-bin)
+
+# What the check of the installed files needs: the validators of the desktop entry and the
+# AppStream data, and xwininfo to see the installed program's window.
+INSTALL_CHECK_PACKAGES=(desktop-file-utils appstream x11-utils)
+
+# What the Debian package needs: dpkg-shlibdeps and dpkg-buildflags, file (which CPack uses to
+# find the binaries to strip and scan), and lintian.
+PACKAGE_PACKAGES=(dpkg-dev file lintian)
 
 # What the fuzz script needs: the core library's build and clang with libFuzzer and the
 # sanitizer runtimes.

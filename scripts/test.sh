@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tintara and runs every test headless: the window tests on
-# Qt's offscreen platform, the browser tests under Xvfb.
+# Qt's offscreen platform, the browser tests under Xvfb. Then scripts/check-install.sh installs
+# the build into a temporary prefix and checks the installed files and the installed program.
 #
 # When they pass, the suite is built a second time with AddressSanitizer and
 # UndefinedBehaviorSanitizer in "$TINTARA_BUILD-asan" (or $TINTARA_ASAN_BUILD), without the
@@ -9,11 +10,15 @@
 # Leaks that a system library under Qt keeps for good would be suppressed in tests/lsan.supp.
 # TINTARA_SANITIZE_STAGE=0 leaves this second stage out.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing_packages "${TINTARA_PACKAGES[@]}"
+install_missing_packages "${TINTARA_PACKAGES[@]}" "${INSTALL_CHECK_PACKAGES[@]}"
 configure_and_build "$TINTARA_BUILD"
 cd "$TINTARA_BUILD"
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --parallel "$(nproc)"
+
+echo
+echo "== The installation"
+"$TINTARA_ROOT/scripts/check-install.sh" "$TINTARA_BUILD"
 
 [ "${TINTARA_SANITIZE_STAGE:-1}" = "0" ] && exit 0
 

@@ -2,6 +2,7 @@
 
 #include "picker/frmMain.h"
 #include "platform/Platform.h"
+#include "platform/TerminationSignals.h"
 #include "windows/PreviewLoader.h"
 #include "windows/ProgramIcon.h"
 
@@ -10,7 +11,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintara"));
     QApplication::setApplicationVersion(QStringLiteral(TINTARA_VERSION));
+    // The desktop entry of an installed copy: it lends the window its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TINTARA_APP_ID));
     QApplication::setWindowIcon(ProgramIcon());
+    CloseWindowsOnTerminationSignals();
 
     Platform platform;
     frmMain window(platform);

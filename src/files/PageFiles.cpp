@@ -1,5 +1,5 @@
 // Saving the page of the selected tab as an HTML file, and previewing it through a temporary
-// page in the program folder.
+// page in the folder Temp.
 
 #include <QTabBar>
 #include <QUrl>
@@ -36,14 +36,14 @@ QString frmMain::selectedPageText() const {
 }
 
 bool frmMain::CreateTempFolder(QString* error) {
-    const QString path = platform_.ProgramFolder() + QStringLiteral("/Temp");
+    const QString path = platform_.TempFolder();
     if (platform_.FolderExists(path))
         return true;
     return platform_.CreateFolder(path, error);
 }
 
 void frmMain::DeleteTempFolder() {
-    const QString path = platform_.ProgramFolder() + QStringLiteral("/Temp");
+    const QString path = platform_.TempFolder();
     if (!platform_.FolderExists(path))
         return;
     QString error;
@@ -56,7 +56,7 @@ void frmMain::DeleteTempFolder() {
 }
 
 void frmMain::PreviewPage_Click() {
-    const QString folder = platform_.ProgramFolder() + QStringLiteral("/Temp");
+    const QString folder = platform_.TempFolder();
     const QString path = folder + QStringLiteral("/tmp.html");
     QString error;
     if (!CreateTempFolder(&error)) {
@@ -83,7 +83,7 @@ void frmMain::SavePage_Click() {
     CD1.CancelError = true;
     CD1.DialogTitle = QStringLiteral("Saving HTML File");
     CD1.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly;
-    CD1.InitDir = platform_.ProgramFolder() + QStringLiteral("/HTMLDocs/");
+    CD1.InitDir = platform_.HtmlDocsFolder();
     CD1.FileName.clear();
     CD1.Filter = QStringLiteral("HTML Files - (*.html)|*.html;");
     if (!CD1.ShowSave())

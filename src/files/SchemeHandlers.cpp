@@ -93,14 +93,13 @@ void frmMain::mnuSave_Scheme_Click() {
 }
 
 void frmMain::LoadSettings() {
-    LastFile->setText(ReadIniValue(
-        platform_, platform_.ProgramFolder() + QStringLiteral("/Config.ini"),
-        QStringLiteral("Settings"), QStringLiteral("LastFile"), QStringLiteral("False")));
+    LastFile->setText(ReadIniValue(platform_, platform_.SettingsFile(), QStringLiteral("Settings"),
+                                   QStringLiteral("LastFile"), QStringLiteral("False")));
 }
 
 void frmMain::SaveSettings() {
     // A settings file that cannot be written only means the next start does not reopen the
     // scheme; closing goes on.
-    WriteIniValue(platform_, platform_.ProgramFolder() + QStringLiteral("/Config.ini"),
-                  QStringLiteral("Settings"), QStringLiteral("LastFile"), LastFile->text());
+    WriteIniValue(platform_, platform_.SettingsFile(), QStringLiteral("Settings"),
+                  QStringLiteral("LastFile"), LastFile->text());
 }

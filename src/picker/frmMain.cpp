@@ -480,5 +480,5 @@ void frmMain::moveWindowTwips(int left, int top) {
 }
 
 QString frmMain::templatesFolder() const {
-    return platform_.ProgramFolder() + QStringLiteral("/Templates/");
+    return platform_.TemplatesFolder();
 }

@@ -1,11 +1,18 @@
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "picker/Twips.h"
 #include "platform/ScreenColorPicker.h"
@@ -15,6 +22,87 @@ Platform::~Platform() = default;
 
 QString Platform::ProgramFolder() {
     return QCoreApplication::applicationDirPath();
+}
+
+bool Platform::KeepsFilesInProgramFolder() {
+    return InstalledDataFolder().isEmpty() && FolderWritable(ProgramFolder());
+}
+
+QString Platform::SettingsFile() {
+    if (KeepsFilesInProgramFolder())
+        return ProgramFolder() + QStringLiteral("/Config.ini");
+    const QString folder = UserConfigFolder();
+    if (!FolderExists(folder))
+        CreateFolder(folder);
+    return folder + QStringLiteral("/Config.ini");
+}
+
+QString Platform::TemplatesFolder() {
+    return (KeepsFilesInProgramFolder() ? ProgramFolder() : userDataFolder()) +
+           QStringLiteral("/Templates/");
+}
+
+QString Platform::HtmlDocsFolder() {
+    return (KeepsFilesInProgramFolder() ? ProgramFolder() : userDataFolder()) +
+           QStringLiteral("/HTMLDocs/");
+}
+
+QString Platform::TempFolder() {
+    return (KeepsFilesInProgramFolder() ? ProgramFolder() : UserRuntimeFolder()) +
+           QStringLiteral("/Temp");
+}
+
+QString Platform::userDataFolder() {
+    const QString folder = UserDataFolder();
+    const QString templates = folder + QStringLiteral("/Templates");
+    if (!FolderExists(templates) && CreateFolder(templates)) {
+        // Seeded only when the folder is new: a sample the user changed or removed stays so.
+        const QString installed = InstalledDataFolder();
+        const QString samples =
+            (installed.isEmpty() ? ProgramFolder() : installed) + QStringLiteral("/Templates");
+        const QStringList names =
+            QDir(samples).entryList({QStringLiteral("*.tnx")}, QDir::Files, QDir::Name);
+        for (const QString& name : names) {
+            QByteArray content;
+            if (ReadFile(samples + QLatin1Char('/') + name, &content))
+                WriteFileAtomic(templates + QLatin1Char('/') + name, content);
+        }
+    }
+    const QString htmlDocs = folder + QStringLiteral("/HTMLDocs");
+    if (!FolderExists(htmlDocs))
+        CreateFolder(htmlDocs);
+    return folder;
+}
+
+bool Platform::FolderWritable(const QString& path) {
+    // Checked with the effective ids, as the system checks the creation of a file; a folder on
+    // a read-only file system is never writable.
+    const QByteArray name = QFile::encodeName(path);
+    return QFileInfo(path).isDir() &&
+           ::faccessat(AT_FDCWD, name.constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+QString Platform::InstalledDataFolder() {
+    // TINTARA_INSTALLED_DATA_DIR: the shared data folder relative to the installed executable.
+    const QString folder =
+        QDir::cleanPath(ProgramFolder() + QStringLiteral("/" TINTARA_INSTALLED_DATA_DIR));
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+QString Platform::UserConfigFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString Platform::UserDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString Platform::UserRuntimeFolder() {
+    // The runtime location is the user's own (mode 0700); without one, the user's cache.
+    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (base.isEmpty())
+        base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return base + QLatin1Char('/') + QCoreApplication::applicationName();
 }
 
 QStringList Platform::ScreenFonts() {

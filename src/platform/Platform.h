@@ -1,8 +1,9 @@
 #pragma once
 
-// The services of the desktop that the windows use: program folder, screen fonts and width,
-// the file dialog and the message box, on top of the file-system calls. This class is the
-// real, Qt-backed implementation; tests derive from it to answer dialogs and fake failures.
+// The services of the desktop that the windows use: the folders where the program keeps its
+// files, screen fonts and width, the file dialog and the message box, on top of the file-system
+// calls. This class is the real, Qt-backed implementation; tests derive from it to answer
+// dialogs, fake failures and place the user's folders.
 
 #include "platform/FileSystem.h"
 
@@ -32,6 +33,30 @@ public:
 
     // The folder that holds the executable.
     virtual QString ProgramFolder();
+
+    // Where the program keeps its files. A build folder or a portable copy keeps them in its
+    // program folder while that folder is writable. An installed copy, and a copy whose folder
+    // cannot be written, keeps them in the user's folders instead: the settings in the
+    // application's config folder, Templates and HTMLDocs in its data folder (Templates seeded
+    // once with the sample schemes, never overwritten), and Temp in a private folder under the
+    // runtime location. The user's folders are made when first asked for.
+    bool KeepsFilesInProgramFolder();
+    QString SettingsFile();    // ".../Config.ini"
+    QString TemplatesFolder(); // ".../Templates/"
+    QString HtmlDocsFolder();  // ".../HTMLDocs/"
+    QString TempFolder();      // ".../Temp"
+
+    // What that choice is made of.
+    // Whether the user running the program may create files in the folder.
+    virtual bool FolderWritable(const QString& path);
+    // The shared data folder of an installed copy (".../share/tintara", found relative to the
+    // executable), or empty when the program does not run from an installed layout.
+    virtual QString InstalledDataFolder();
+    // The application's folders in the user's home, and its private folder under the runtime
+    // location.
+    virtual QString UserConfigFolder();
+    virtual QString UserDataFolder();
+    virtual QString UserRuntimeFolder();
     // Names of the fonts installed on the screen, in the system's order.
     virtual QStringList ScreenFonts();
     // Width of the primary screen in twips (15 twips per pixel).
@@ -46,6 +71,10 @@ public:
     virtual ScreenColorPicker& ScreenPicker();
 
 private:
+    // The user's data folder with Templates (seeded from the sample schemes when it is new) and
+    // HTMLDocs.
+    QString userDataFolder();
+
     std::unique_ptr<ScreenColorPicker> screenPicker_;
 };
 

@@ -19,6 +19,12 @@ namespace {
 
 using CreatePreviewWindow = QWidget* (*)();
 
+// Folders added by the caller, searched after the program's own places.
+QStringList& extraFolders() {
+    static QStringList folders;
+    return folders;
+}
+
 // The factory of the loaded browser library; resolved once, the library is never unloaded.
 CreatePreviewWindow createPreviewWindow = nullptr;
 
@@ -41,10 +47,8 @@ bool loadPreviewLibrary(QString* error) {
         return true;
     provideSharedOpenGLContext();
 
-    const QStringList folders{QCoreApplication::applicationDirPath(),
-                              QStringLiteral(TINTARA_BUILD_DIR)};
     QStringList tried;
-    for (const QString& folder : folders) {
+    for (const QString& folder : PreviewLoader::libraryFolders()) {
         const QString path = QDir(folder).filePath(PreviewLoader::libraryFileName());
         if (tried.contains(path))
             continue;
@@ -85,6 +89,20 @@ bool loadPreviewLibrary(QString* error) {
 
 QString PreviewLoader::libraryFileName() {
     return QStringLiteral("libtintara_preview.so");
+}
+
+QStringList PreviewLoader::libraryFolders() {
+    // TINTARA_INSTALLED_LIBRARY_DIR: the program's library folder relative to the installed
+    // executable.
+    const QString program = QCoreApplication::applicationDirPath();
+    return QStringList{program, QDir::cleanPath(
+                                    program + QStringLiteral("/" TINTARA_INSTALLED_LIBRARY_DIR))} +
+           extraFolders();
+}
+
+void PreviewLoader::addLibraryFolder(const QString& folder) {
+    if (!extraFolders().contains(folder))
+        extraFolders() << folder;
 }
 
 bool PreviewLoader::Show(const QUrl& url, QString* error) {

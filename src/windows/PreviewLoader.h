@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
@@ -18,9 +19,15 @@ public:
     // The open preview window, or nullptr.
     QWidget* window() const { return window_; }
 
-    // File name of the browser library, looked for beside the executable and then at the top of
-    // the build folder.
+    // File name of the browser library.
     static QString libraryFileName();
+    // Where it is looked for, in this order: beside the executable (a build folder or a portable
+    // copy), in the program's own library folder of an installed copy, and in the folders
+    // added below.
+    static QStringList libraryFolders();
+    // Adds a folder to look in last; for programs that do not sit in a program folder of their
+    // own, such as the tests.
+    static void addLibraryFolder(const QString& folder);
 
 private:
     QPointer<QWidget> window_;

@@ -2,5 +2,6 @@
 
 #include <QIcon>
 
-// The program's icon: a small grid of palette colours, drawn rather than loaded.
+// The program's icon: palette cells, the brightness strip and the marker, as the desktop entry
+// shows it.
 QIcon ProgramIcon();

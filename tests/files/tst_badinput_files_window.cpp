@@ -741,8 +741,9 @@ void TestBadInputFilesWindow::previewPlaceTaken() {
     QVERIFY(QFileInfo::exists(t.platform.path(QStringLiteral("Config.ini"))));
 }
 
-// A program folder that cannot be written to (a read-only disk or share). Preview: the
-// temporary folder cannot be made, or a temporary page left by an earlier run cannot be
+// A program folder that cannot be written to (a read-only disk or share) sends the program's
+// files to the user's folders; here those cannot be written either (a read-only home). Preview:
+// the temporary folder cannot be made, or a temporary page left by an earlier run cannot be
 // replaced; a message names the path and the reason, no preview window opens, the leftover
 // page stays as it was and the window is unchanged.
 void TestBadInputFilesWindow::readOnlyFolderPreview_data() {
@@ -754,9 +755,10 @@ void TestBadInputFilesWindow::readOnlyFolderPreview_data() {
 void TestBadInputFilesWindow::readOnlyFolderPreview() {
     QFETCH(bool, leftoverTemp);
     Window t;
+    const QString temp = t.platform.path(QStringLiteral("~/runtime/Temp"));
     if (leftoverTemp)
-        t.platform.writeFile(QStringLiteral("Temp/tmp.html"), "<html>earlier</html>\r\n");
-    t.platform.readOnlyFolders << t.platform.dir.path();
+        t.platform.writeFile(QStringLiteral("~/runtime/Temp/tmp.html"), "<html>earlier</html>\r\n");
+    t.platform.readOnlyFolders << t.platform.dir.path() << t.platform.home.path();
     QVERIFY(t.start());
     frmMain& w = t.w();
     clickCell(w, 186);
@@ -767,20 +769,20 @@ void TestBadInputFilesWindow::readOnlyFolderPreview() {
     QCOMPARE(t.platform.messages.size(), 1);
     const FakePlatform::Message message = t.platform.messages.first();
     QCOMPARE(message.caption, QStringLiteral("Tintara"));
-    QVERIFY2(
-        message.text.contains(leftoverTemp ? t.temp() + QStringLiteral("/tmp.html") : t.temp()),
-        qPrintable(message.text));
+    QVERIFY2(message.text.contains(leftoverTemp ? temp + QStringLiteral("/tmp.html") : temp),
+             qPrintable(message.text));
     QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
              qPrintable(message.text));
     QVERIFY(!w.Preview().window());
     QCOMPARE(fileCommandState(w), before);
     if (leftoverTemp) {
-        QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")),
+        QCOMPARE(t.platform.readFile(QStringLiteral("~/runtime/Temp/tmp.html")),
                  QByteArray("<html>earlier</html>\r\n"));
-        QCOMPARE(filesIn(t.temp()), QStringList({"tmp.html"}));
+        QCOMPARE(filesIn(temp), QStringList({"tmp.html"}));
     } else {
-        QVERIFY(!QFileInfo::exists(t.temp()));
+        QVERIFY(!QFileInfo::exists(temp));
     }
+    QVERIFY(!QFileInfo::exists(t.temp()));
 }
 
 // Saving the page into HTMLDocs of a read-only program folder: a message with the path and the
@@ -870,10 +872,11 @@ void TestBadInputFilesWindow::readOnlyFolderSaveScheme() {
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [kept.tnx]"));
 }
 
-// Closing with a read-only program folder always completes. A temporary folder left there
-// cannot be removed: one message names it. The settings cannot be written: that is not
-// reported (it only means the next start does not know the last scheme), and the old settings
-// file is left exactly as it was, so the next start reopens the scheme it names.
+// Closing with a read-only program folder and a read-only home always completes. A temporary
+// folder left in the user's runtime folder cannot be removed: one message names it. The
+// settings cannot be written: that is not reported (it only means the next start does not know
+// the last scheme), and the old settings file is left exactly as it was, so the next start
+// reopens the scheme it names.
 void TestBadInputFilesWindow::readOnlyFolderShutDown_data() {
     QTest::addColumn<bool>("leftoverTemp");
     QTest::addColumn<QByteArray>("config"); // empty: no settings file
@@ -889,17 +892,17 @@ void TestBadInputFilesWindow::readOnlyFolderShutDown() {
     QFETCH(QByteArray, config);
     Window t;
     if (!config.isEmpty())
-        t.platform.writeFile(QStringLiteral("Config.ini"), config);
+        t.platform.writeFile(QStringLiteral("~/config/Config.ini"), config);
     if (leftoverTemp)
-        t.platform.writeFile(QStringLiteral("Temp/tmp.html"), "<html>earlier</html>\r\n");
-    t.platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+        t.platform.writeFile(QStringLiteral("~/runtime/Temp/tmp.html"), "<html>earlier</html>\r\n");
+    t.platform.writeFile(QStringLiteral("~/data/Templates/mine.tnx"),
                          schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
-    t.platform.writeFile(QStringLiteral("Templates/yours.tnx"),
+    t.platform.writeFile(QStringLiteral("~/data/Templates/yours.tnx"),
                          schemeBytes({"FFFF00", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
-    t.platform.readOnlyFolders << t.platform.dir.path();
+    t.platform.readOnlyFolders << t.platform.dir.path() << t.platform.home.path();
     QVERIFY(t.start());
     frmMain& w = t.w();
-    openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/yours.tnx")));
+    openByButton(t.platform, w, t.platform.path(QStringLiteral("~/data/Templates/yours.tnx")));
     QCOMPARE(w.LastFile->text(), QStringLiteral("yours.tnx"));
 
     QVERIFY(w.close());
@@ -909,18 +912,19 @@ void TestBadInputFilesWindow::readOnlyFolderShutDown() {
         QCOMPARE(t.platform.messages.size(), 1);
         const FakePlatform::Message message = t.platform.messages.first();
         QCOMPARE(message.caption, QStringLiteral("Tintara"));
-        QVERIFY2(message.text.contains(t.temp()), qPrintable(message.text));
+        QVERIFY2(message.text.contains(t.platform.path(QStringLiteral("~/runtime/Temp"))),
+                 qPrintable(message.text));
         QVERIFY2(message.text.contains(QStringLiteral("Read-only file system")),
                  qPrintable(message.text));
-        QCOMPARE(t.platform.readFile(QStringLiteral("Temp/tmp.html")),
+        QCOMPARE(t.platform.readFile(QStringLiteral("~/runtime/Temp/tmp.html")),
                  QByteArray("<html>earlier</html>\r\n"));
     } else {
         QVERIFY(t.platform.messages.isEmpty());
     }
-    QCOMPARE(QFileInfo::exists(t.platform.path(QStringLiteral("Config.ini"))), !config.isEmpty());
-    QCOMPARE(t.platform.readFile(QStringLiteral("Config.ini")), config);
-    QCOMPARE(filesIn(t.platform.dir.path()),
-             config.isEmpty() ? QStringList() : QStringList({"Config.ini"}));
+    const QString settings = t.platform.path(QStringLiteral("~/config/Config.ini"));
+    QCOMPARE(QFileInfo::exists(settings), !config.isEmpty());
+    QCOMPARE(t.platform.readFile(QStringLiteral("~/config/Config.ini")), config);
+    QCOMPARE(filesIn(t.platform.dir.path()), QStringList());
 
     // The next start, still read-only, reads the old settings.
     t.window.reset();

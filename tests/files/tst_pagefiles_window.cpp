@@ -325,36 +325,49 @@ void TestPageFilesWindow::savePageFailure() {
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara"));
 }
 
+// With a read-only program folder the temporary folder goes in the user's runtime folder, and
+// is removed from there at close.
 void TestPageFilesWindow::previewWritesTheSelectedPage_data() {
     QTest::addColumn<int>("tab");
-    QTest::newRow("default page") << 0;
-    QTest::newRow("CSS page") << 1;
+    QTest::addColumn<QString>("temp");
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("default page") << 0 << "Temp"
+                                  << "Config.ini";
+    QTest::newRow("CSS page") << 1 << "Temp"
+                              << "Config.ini";
+    QTest::newRow("CSS page, read-only program folder") << 1 << "~/runtime/Temp"
+                                                        << "~/config/Config.ini";
 }
 
 void TestPageFilesWindow::previewWritesTheSelectedPage() {
     QFETCH(int, tab);
+    QFETCH(QString, temp);
+    QFETCH(QString, settings);
     Window t;
+    if (temp.startsWith(QLatin1Char('~')))
+        t.platform.readOnlyFolders << t.platform.dir.path();
+    const QString folder = t.platform.path(temp);
     QVERIFY(t.start());
     frmMain& w = t.w();
     clickCell(w, 192);
     selectTab(w, tab, true);
-    QVERIFY(!QFileInfo::exists(t.temp()));
+    QVERIFY(!QFileInfo::exists(folder));
 
     QTest::mouseClick(w.PreviewPage, Qt::LeftButton);
 
-    QVERIFY(QFileInfo(t.temp()).isDir());
+    QVERIFY(QFileInfo(folder).isDir());
     const QString page = tab == 0 ? w.BodyString->PageText() : w.CSSString->PageText();
-    const QByteArray written = t.platform.readFile(QStringLiteral("Temp/tmp.html"));
+    const QByteArray written = t.platform.readFile(temp + QStringLiteral("/tmp.html"));
     QCOMPARE(written, fileBytes(page));
     QVERIFY(written.contains(tab == 0 ? "bgcolor=\"#0000FF\"" : "background-color:#0000FF;"));
     QCOMPARE(written.count("</html>"), 1);
-    QCOMPARE(QDir(t.temp()).entryList(QDir::Files), QStringList({"tmp.html"}));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"tmp.html"}));
     QCOMPARE(fileMessages(t.platform).size(), 0);
     QVERIFY(t.platform.dialogRequests.isEmpty());
 
     w.close();
-    QVERIFY(!QFileInfo::exists(t.temp()));
-    QVERIFY(QFileInfo::exists(t.platform.path(QStringLiteral("Config.ini"))));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(QFileInfo::exists(t.platform.path(settings)));
     QCOMPARE(fileMessages(t.platform).size(), 0);
 }
 

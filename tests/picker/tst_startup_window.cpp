@@ -7,15 +7,22 @@
 #include "picker/BrightnessStrip.h"
 #include "picker/Twips.h"
 #include "picker/frmMain.h"
+#include "platform/TerminationSignals.h"
+#include "windows/ProgramIcon.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 
@@ -24,6 +31,34 @@ QStringList items(const QComboBox* combo) {
     for (int i = 0; i < combo->count(); ++i)
         list << combo->itemText(i);
     return list;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Where the program is to keep its files: in its program folder, or (read-only program folder,
+// installed copy) in the user's folders.
+void addFolderRows() {
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("templates");
+    QTest::newRow("program folder") << "program folder"
+                                    << "Config.ini"
+                                    << "Templates/";
+    QTest::newRow("read-only program folder") << "read-only"
+                                              << "~/config/Config.ini"
+                                              << "~/data/Templates/";
+    QTest::newRow("installed copy") << "installed"
+                                    << "~/config/Config.ini"
+                                    << "~/data/Templates/";
+}
+
+void makeCopy(FakePlatform& platform, const QString& copy) {
+    if (copy == QLatin1String("read-only"))
+        platform.readOnlyFolders << platform.dir.path();
+    else if (copy == QLatin1String("installed"))
+        platform.installedData = platform.path(QStringLiteral("share/tintara"));
 }
 
 } // namespace
@@ -238,21 +273,94 @@ private slots:
         QCOMPARE(again.windowTitle(), QStringLiteral("Tintara"));
     }
 
+    void closingStoresTheOpenedScheme_data() { addFolderRows(); }
+
     void closingStoresTheOpenedScheme() {
+        QFETCH(QString, copy);
+        QFETCH(QString, settings);
+        QFETCH(QString, templates);
         FakePlatform platform;
-        platform.writeFile(QStringLiteral("Config.ini"), "[Settings]\r\nLastFile=mine.tnx\r\n");
-        platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+        platform.writeFile(settings, "[Settings]\r\nLastFile=mine.tnx\r\n");
+        platform.writeFile(templates + QStringLiteral("mine.tnx"),
                            schemeBytes({"000080", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+        makeCopy(platform, copy);
+        const QStringList programFiles = filesIn(platform.dir.path());
         {
             frmMain w(platform);
             QCOMPARE(w.LastFile->text(), QStringLiteral("mine.tnx"));
+            QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [mine.tnx]"));
+            QCOMPARE(w.backC->text(), QStringLiteral("000080"));
             // Whatever the box holds when the window closes is stored.
             w.LastFile->setText(QStringLiteral("other.tnx"));
             QVERIFY(w.close());
         }
-        const QString ini = QString::fromLatin1(platform.readFile(QStringLiteral("Config.ini")));
+        const QString ini = QString::fromLatin1(platform.readFile(settings));
         QVERIFY2(ini.contains(QStringLiteral("LastFile=other.tnx")), qPrintable(ini));
         QVERIFY2(!ini.contains(QStringLiteral("mine.tnx")), qPrintable(ini));
+        if (copy != QLatin1String("program folder"))
+            QCOMPARE(filesIn(platform.dir.path()), programFiles);
+    }
+
+    // The user's Templates folder is made at the first start with copies of the sample schemes
+    // (of the program folder, or of an installed copy's shared data), before the remembered
+    // scheme is looked for. Later starts leave it as the user made it: a changed sample stays
+    // changed, a removed one stays removed. The dialogs start in the user's folders.
+    void userTemplatesSeededOnce_data() {
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("samples");
+        QTest::newRow("read-only program folder") << "read-only"
+                                                  << "Templates/";
+        QTest::newRow("installed copy") << "installed"
+                                        << "share/tintara/Templates/";
+    }
+
+    void userTemplatesSeededOnce() {
+        QFETCH(QString, copy);
+        QFETCH(QString, samples);
+        FakePlatform platform;
+        const QByteArray paper = schemeBytes({"FFFFFF", "1F2328", "0B57D0", "6A1B9A", "B3261E"});
+        const QByteArray night = schemeBytes({"1B1E24", "E6E6E6", "7FB8FF", "D0A8FF", "FF9E80"});
+        platform.writeFile(samples + QStringLiteral("Paper.tnx"), paper);
+        platform.writeFile(samples + QStringLiteral("Night.tnx"), night);
+        platform.writeFile(samples + QStringLiteral("notes.txt"), "not a scheme");
+        platform.writeFile(QStringLiteral("~/config/Config.ini"),
+                           "[Settings]\r\nLastFile=Night.tnx\r\n");
+        makeCopy(platform, copy);
+        {
+            frmMain w(platform);
+            QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [Night.tnx]"));
+            QCOMPARE(w.backC->text(), QStringLiteral("1B1E24"));
+            QCOMPARE(filesIn(platform.path(QStringLiteral("~/data"))),
+                     QStringList({"HTMLDocs", "Templates"}));
+            QCOMPARE(filesIn(platform.path(QStringLiteral("~/data/Templates"))),
+                     QStringList({"Night.tnx", "Paper.tnx"}));
+            QCOMPARE(platform.readFile(QStringLiteral("~/data/Templates/Paper.tnx")), paper);
+            QCOMPARE(platform.readFile(QStringLiteral("~/data/Templates/Night.tnx")), night);
+
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QTest::mouseClick(w.OpenScheme, Qt::LeftButton);
+            QTest::mouseClick(w.SavePage, Qt::LeftButton);
+            QCOMPARE(platform.dialogRequests.size(), 2);
+            QCOMPARE(platform.dialogRequests[0].initDir,
+                     platform.path(QStringLiteral("~/data/Templates/")));
+            QCOMPARE(platform.dialogRequests[1].initDir,
+                     platform.path(QStringLiteral("~/data/HTMLDocs/")));
+            QVERIFY(w.close());
+        }
+        QVERIFY(platform.readFile(QStringLiteral("~/config/Config.ini"))
+                    .contains("LastFile=Night.tnx"));
+
+        platform.writeFile(QStringLiteral("~/data/Templates/Paper.tnx"),
+                           schemeBytes({"FFFFFF", "000000", "0000EE", "551A8B", "EE0000"}));
+        QVERIFY(QFile::remove(platform.path(QStringLiteral("~/data/Templates/Night.tnx"))));
+        frmMain again(platform);
+        QCOMPARE(again.LastFile->text(), StartMessage);
+        QCOMPARE(filesIn(platform.path(QStringLiteral("~/data/Templates"))),
+                 QStringList({"Paper.tnx"}));
+        QCOMPARE(platform.readFile(QStringLiteral("~/data/Templates/Paper.tnx")),
+                 schemeBytes({"FFFFFF", "000000", "0000EE", "551A8B", "EE0000"}));
+        QCOMPARE(platform.readFile(samples + QStringLiteral("Paper.tnx")), paper);
     }
 
     void closingRemovesThePreviewFolder() {
@@ -274,6 +382,44 @@ private slots:
         QVERIFY(!w.isVisible());
         const QString ini = QString::fromLatin1(platform.readFile(QStringLiteral("Config.ini")));
         QVERIFY2(ini.contains(QStringLiteral("LastFile=") + StartMessage), qPrintable(ini));
+    }
+
+    // The session ending the program (SIGTERM at logout, Ctrl+C, a closed terminal) closes the
+    // window as the user would: the preview folder goes and the settings are written.
+    void terminationSignalClosesTheWindow_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+
+    void terminationSignalClosesTheWindow() {
+        QFETCH(int, signal);
+        FakePlatform platform;
+        frmMain w(platform);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        platform.writeFile(QStringLiteral("Temp/tmp.html"), "<html></html>");
+        CloseWindowsOnTerminationSignals();
+
+        QCOMPARE(::raise(signal), 0);
+
+        QTRY_VERIFY(!w.isVisible());
+        QVERIFY(!QFileInfo::exists(platform.path(QStringLiteral("Temp"))));
+        QCOMPARE(platform.readFile(QStringLiteral("Config.ini")),
+                 QByteArray("[Settings]\r\nLastFile=") + StartMessage.toLatin1() + "\r\n");
+    }
+
+    // The window icon is the desktop's icon: the red first cell, the marked blue cell and the
+    // light card around them.
+    void programIcon() {
+        const QIcon icon = ProgramIcon();
+        QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(48, 48)}));
+        const QImage image = icon.pixmap(48, 48).toImage();
+        QCOMPARE(image.pixelColor(11, 11), QColor(0xF2, 0x30, 0x30));
+        QCOMPARE(image.pixelColor(20, 28), QColor(0x30, 0x91, 0xF2));
+        QCOMPARE(image.pixelColor(15, 10), QColor(0xFB, 0xFB, 0xF8));
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
     }
 
     void schemeNameCaretHidden() {

@@ -5,9 +5,22 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include "windows/PreviewLoader.h"
+
 FakePlatform::FakePlatform() {
     QDir(dir.path()).mkpath(QStringLiteral("Templates"));
     QDir(dir.path()).mkpath(QStringLiteral("HTMLDocs"));
+    PreviewLoader::addLibraryFolder(QStringLiteral(TINTARA_TEST_LIBRARY_DIR));
+}
+
+bool FakePlatform::FolderWritable(const QString& path) {
+    return !isReadOnly(path) && Platform::FolderWritable(path);
+}
+
+QString FakePlatform::path(const QString& relative) const {
+    if (relative.startsWith(QLatin1String("~/")))
+        return home.filePath(relative.mid(2));
+    return dir.filePath(relative);
 }
 
 std::optional<QString> FakePlatform::ShowFileDialog(QWidget*, const FileDialogRequest& request) {
@@ -125,7 +138,7 @@ bool FakePlatform::CanCreateFilesIn(const QString& folder, QString* reason) {
 }
 
 void FakePlatform::writeFile(const QString& relative, const QByteArray& content) const {
-    const QString full = dir.filePath(relative);
+    const QString full = path(relative);
     QDir().mkpath(QFileInfo(full).path());
     QFile file(full);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(full));
@@ -133,7 +146,7 @@ void FakePlatform::writeFile(const QString& relative, const QByteArray& content)
 }
 
 QByteArray FakePlatform::readFile(const QString& relative) const {
-    QFile file(dir.filePath(relative));
+    QFile file(path(relative));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();

@@ -1,8 +1,9 @@
 #pragma once
 
-// A platform for tests: a fresh program folder in a temporary directory, a fixed font list
-// and screen width, file dialogs answered from a queue, message boxes recorded instead of
-// shown, and file-system calls that can be made to fail for chosen paths.
+// A platform for tests: a fresh program folder in a temporary directory, the user's folders in
+// another one, a fixed font list and screen width, file dialogs answered from a queue, message
+// boxes recorded instead of shown, and file-system calls that can be made to fail for chosen
+// paths.
 
 #include "platform/Platform.h"
 #include "platform/ScreenColorPicker.h"
@@ -36,6 +37,10 @@ public:
     FakePlatform();
 
     QTemporaryDir dir;
+    // The user's home: config, data and runtime folders, all missing at first.
+    QTemporaryDir home;
+    // When set, the program is an installed copy whose shared data folder this is.
+    QString installedData;
     QStringList fonts{QStringLiteral("Verdana"), QStringLiteral("arial"),
                       QStringLiteral("Courier New"), QStringLiteral("Arial"),
                       QStringLiteral("DejaVu Sans")};
@@ -71,6 +76,13 @@ public:
     bool isNoNewFilesFolder(const QString& folder) const;
 
     QString ProgramFolder() override { return dir.path(); }
+    // Writable unless it lies in one of readOnlyFolders (root may write anywhere, so the real
+    // permissions cannot show a read-only folder to a test run as root).
+    bool FolderWritable(const QString& path) override;
+    QString InstalledDataFolder() override { return installedData; }
+    QString UserConfigFolder() override { return home.filePath(QStringLiteral("config")); }
+    QString UserDataFolder() override { return home.filePath(QStringLiteral("data")); }
+    QString UserRuntimeFolder() override { return home.filePath(QStringLiteral("runtime")); }
     QStringList ScreenFonts() override { return fonts; }
     int ScreenWidthTwips() override { return screenWidthTwips; }
     ScreenColorPicker& ScreenPicker() override { return screenPicker; }
@@ -85,8 +97,9 @@ public:
     bool WriteFileAtomic(const QString& path, const QByteArray& content,
                          QString* error = nullptr) override;
 
-    // Helpers for tests.
-    QString path(const QString& relative) const { return dir.filePath(relative); }
+    // Helpers for tests; relative paths are taken from the program folder, or from the home
+    // when they start with "~/".
+    QString path(const QString& relative) const;
     void writeFile(const QString& relative, const QByteArray& content) const;
     QByteArray readFile(const QString& relative) const;
 

@@ -360,6 +360,7 @@ private slots:
 
 int main(int argc, char** argv) {
     prepareBrowserEnvironment();
+    PreviewLoader::addLibraryFolder(QStringLiteral(TINTARA_TEST_LIBRARY_DIR));
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     TestPreview test;
