@@ -15,6 +15,12 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     });
 }
 
+ComboBox::~ComboBox() {
+    // The list box loses its text box's focus while it is taken down; that is no choice.
+    lineEdit()->removeEventFilter(this);
+    disconnect(this, nullptr, this, nullptr);
+}
+
 bool ComboBox::eventFilter(QObject* watched, QEvent* event) {
     // The list activates the item that matches the typed text when Enter is pressed or the
     // box is left; those activations come from typing, not from the list.

@@ -10,6 +10,7 @@ class ComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent = nullptr);
+    ~ComboBox() override;
 
 signals:
     void Click();

@@ -58,6 +58,8 @@ void ColourBox::paintEvent(QPaintEvent*) {
 }
 
 void ColourBox::mousePressEvent(QMouseEvent* event) {
+    if (takesFocus_)
+        setFocus(Qt::MouseFocusReason);
     pressed_ = event->button() == Qt::LeftButton;
 }
 

@@ -36,6 +36,9 @@ public:
     explicit ColourBox(QWidget* parent = nullptr);
     int32_t BackColor() const { return backColor_; }
     void setBackColor(int32_t colour);
+    // A picture box takes the keyboard focus when it is clicked itself, not when one of the
+    // labels on it is.
+    void setTakesFocusOnClick(bool takes) { takesFocus_ = takes; }
 
 signals:
     void clicked();
@@ -48,6 +51,7 @@ protected:
 private:
     int32_t backColor_ = 0xFFFFFF;
     bool pressed_ = false;
+    bool takesFocus_ = false;
 };
 
 // One palette cell: its colour, its place in twips and its index in the palette.

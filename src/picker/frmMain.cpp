@@ -83,7 +83,12 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The controls are taken down after the window; one that loses the focus on the way (a list
+    // box activating its typed text, for one) must not reach the window's handlers any more.
+    for (QObject* control : findChildren<QObject*>())
+        QObject::disconnect(control, nullptr, this, nullptr);
+}
 
 void frmMain::Form_Initialize() {
     InitComCtls();
@@ -112,8 +117,7 @@ void frmMain::buildDesign() {
     BGColor = place(new ColourBox(Picture1), "BGColor", twipsRect(0, 240, 2535, 3080),
                     QStringLiteral("Background color"));
     BGColor->setBackColor(0);
-    // Picture boxes take the focus when they are clicked.
-    BGColor->setFocusPolicy(Qt::ClickFocus);
+    BGColor->setTakesFocusOnClick(true);
     auto sample = [this](const char* name, int top, const QString& text) {
         auto* l = place(new SampleLabel(text, BGColor), name, twipsRect(120, top, 2295, 700), text);
         QFont f(QStringLiteral("Arial"));

@@ -268,21 +268,25 @@ private slots:
     void hexPaddedWhenAPictureBoxIsClicked_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("button"); // a right press on the strip picks nothing
-        QTest::newRow("swatch") << "BGColor" << int(Qt::LeftButton);
-        QTest::newRow("strip") << "picBrightness" << int(Qt::RightButton);
+        QTest::addColumn<bool>("left");  // a label on the swatch takes no focus
+        QTest::newRow("swatch") << "BGColor" << int(Qt::LeftButton) << true;
+        QTest::newRow("strip") << "picBrightness" << int(Qt::RightButton) << true;
+        QTest::newRow("sample line") << "TextColor" << int(Qt::LeftButton) << false;
     }
 
     void hexPaddedWhenAPictureBoxIsClicked() {
         QFETCH(QString, box);
         QFETCH(int, button);
+        QFETCH(bool, left);
         QVERIFY(typeInto(w->txtHex, QStringLiteral("A1")));
         auto* picture = w->findChild<QWidget*>(box);
         // Left of the sample lines, or in the strip's middle.
         const QPoint at(3, picture->height() / 2);
         QVERIFY(picture->childAt(at) == nullptr);
         QTest::mouseClick(w->windowHandle(), Qt::MouseButton(button), {}, picture->mapTo(w, at));
-        QTRY_VERIFY(picture->hasFocus());
-        QCOMPARE(w->txtHex->text(), QStringLiteral("0000A1"));
+        QTRY_COMPARE(w->txtHex->hasFocus(), !left);
+        QCOMPARE(picture->hasFocus(), left);
+        QCOMPARE(w->txtHex->text(), left ? QStringLiteral("0000A1") : QStringLiteral("A1"));
         QCOMPARE(w->lblCurrColor->BackColor(), packed(0xA1, 0, 0));
     }
 
