@@ -62,25 +62,21 @@ BENCHMARK(BM_SimulateColorVision)
     ->Arg(static_cast<int>(ColorVision::Achromatopsia));
 
 static void BM_CssSchemeBlock(benchmark::State& state) {
-    const PageColours colours{QStringLiteral("#ff8011"), QStringLiteral("3A7BC4"),
-                              QStringLiteral("abc"), QStringLiteral("800080"),
-                              QStringLiteral("FF0000")};
+    const PageColors colors{QStringLiteral("#ff8011"), QStringLiteral("3A7BC4"),
+                            QStringLiteral("abc"), QStringLiteral("800080"),
+                            QStringLiteral("FF0000")};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CssSchemeBlock(colours));
+        benchmark::DoNotOptimize(CssSchemeBlock(colors));
     }
 }
 BENCHMARK(BM_CssSchemeBlock);
 
 static void BM_PageTexts(benchmark::State& state) {
-    PageColours colours{QStringLiteral("000000"), QStringLiteral("FFFFFF"),
-                        QStringLiteral("FF0000"), QStringLiteral("00FF00"),
-                        QStringLiteral("0000FF")};
-    QString page;
+    PageColors colors{QStringLiteral("000000"), QStringLiteral("FFFFFF"), QStringLiteral("FF0000"),
+                      QStringLiteral("00FF00"), QStringLiteral("0000FF")};
     for (auto _ : state) {
-        BuildDefaultHtmlPage(colours, page);
-        benchmark::DoNotOptimize(page.data());
-        BuildCssHtmlPage(colours, page);
-        benchmark::DoNotOptimize(page.data());
+        benchmark::DoNotOptimize(DefaultHtmlPage(colors));
+        benchmark::DoNotOptimize(CssHtmlPage(colors));
     }
 }
 BENCHMARK(BM_PageTexts);

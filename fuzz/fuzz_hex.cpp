@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString typed = Utf8Text(QByteArrayView(data, static_cast<qsizetype>(size)));
 
     QString text = typed;
-    const int32_t colour = HexToColor(text);
-    CHECK(colour >= 0 && colour <= 0xFFFFFF);
+    const int32_t color = HexToColor(text);
+    CHECK(color >= 0 && color <= 0xFFFFFF);
 
     const qsizetype hash = typed.indexOf(QLatin1Char('#'));
     const QString rest = hash < 0 ? typed : typed.mid(hash + 1);
@@ -60,20 +60,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const int expected = PairValue(rest.mid(0, 2)) + 256 * PairValue(rest.mid(2, 2)) +
                          65536 * PairValue(rest.mid(4, 2));
-    CHECK(colour == expected);
+    CHECK(color == expected);
 
     // Reading the remainder a second time gives the same colour when it holds no further "#".
     if (!rest.contains(QLatin1Char('#'))) {
         QString again = rest;
-        CHECK(HexToColor(again) == colour);
+        CHECK(HexToColor(again) == color);
         CHECK(again == rest);
     }
 
     // The colour's own text: six upper-case digits that read back as the same colour.
-    QString hex = ColorToHex(colour);
+    QString hex = ColorToHex(color);
     CHECK(hex.size() == 6 && IsUpperHexText(hex));
     const QString written = hex;
-    CHECK(HexToColor(hex) == colour);
+    CHECK(HexToColor(hex) == color);
     CHECK(hex == written);
 
     // Padding: at least six characters, the text at the end, zeros in front.

@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  values[i].contains(QLatin1Char('\n'));
     }
 
-    const QByteArray text = SchemeFileText(values[0], values[1], values[2], values[3], values[4]);
+    const QByteArray text = SchemeFileText({values[0], values[1], values[2], values[3], values[4]});
     QByteArray expectedText;
     for (int i = 0; i < 5; ++i)
         expectedText.append(kSections[i])

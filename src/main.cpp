@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "Version.h"
 #include "picker/frmMain.h"
 #include "platform/Platform.h"
 #include "platform/TerminationSignals.h"

@@ -20,22 +20,22 @@ struct Channels {
     int32_t b;
 };
 
-Channels channelsOf(int32_t colour) {
-    return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
+Channels channelsOf(int32_t color) {
+    return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
 }
 
 // The five page colours in the order of the target list.
 struct PageEntry {
-    const QString PageColours::*holder;
+    const QString PageColors::*holder;
     L name; // of the CSS custom property and of the design token
     L targetName;
 };
 constexpr std::array<PageEntry, 5> kPage = {{
-    {&PageColours::backC, L("background"), L("Background Color")},
-    {&PageColours::textC, L("text"), L("Text Color")},
-    {&PageColours::linkC, L("link"), L("Link Color")},
-    {&PageColours::vlinkC, L("visited"), L("VLink Color")},
-    {&PageColours::alinkC, L("active"), L("ALink Color")},
+    {&PageColors::backC, L("background"), L("Background Color")},
+    {&PageColors::textC, L("text"), L("Text Color")},
+    {&PageColors::linkC, L("link"), L("Link Color")},
+    {&PageColors::vlinkC, L("visited"), L("VLink Color")},
+    {&PageColors::alinkC, L("active"), L("ALink Color")},
 }};
 
 // A 0..1 component to four decimals without trailing zeros: "1", "0", "0.502", "0.0667".
@@ -58,17 +58,17 @@ bool isBreak(QChar c) {
 
 } // namespace
 
-QString HexColorText(int32_t colour) {
-    return QLatin1Char('#') + ColorToHex(colour & 0xFFFFFF);
+QString HexColorText(int32_t color) {
+    return QLatin1Char('#') + ColorToHex(color & 0xFFFFFF);
 }
 
-QString CssRgbText(int32_t colour) {
-    const Channels c = channelsOf(colour);
+QString CssRgbText(int32_t color) {
+    const Channels c = channelsOf(color);
     return QStringLiteral("rgb(%1 %2 %3)").arg(c.r).arg(c.g).arg(c.b);
 }
 
-CssHsl CssHslOf(int32_t colour) {
-    const Channels c = channelsOf(colour);
+CssHsl CssHslOf(int32_t color) {
+    const Channels c = channelsOf(color);
     const int32_t max = std::max({c.r, c.g, c.b});
     const int32_t min = std::min({c.r, c.g, c.b});
     const int32_t d = max - min;
@@ -93,15 +93,15 @@ CssHsl CssHslOf(int32_t colour) {
     return hsl;
 }
 
-QString CssHslText(int32_t colour) {
-    const CssHsl hsl = CssHslOf(colour);
+QString CssHslText(int32_t color) {
+    const CssHsl hsl = CssHslOf(color);
     return QStringLiteral("hsl(%1 %2% %3%)").arg(hsl.hue).arg(hsl.saturation).arg(hsl.lightness);
 }
 
-QString CssSchemeBlock(const PageColours& colours) {
+QString CssSchemeBlock(const PageColors& colors) {
     QString text = QStringLiteral(":root {\n");
     for (const PageEntry& e : kPage) {
-        text += L("  --page-") + e.name + L(": ") + HexColorText(HolderColor(colours.*e.holder)) +
+        text += L("  --page-") + e.name + L(": ") + HexColorText(HolderColor(colors.*e.holder)) +
                 L(";\n");
     }
     return text + L("}\n");
@@ -126,38 +126,38 @@ QString GimpPaletteName(const QString& schemeName) {
     return name.isEmpty() ? QStringLiteral("Untitled") : name;
 }
 
-QString GimpPaletteText(const PageColours& colours, const QString& schemeName) {
+QString GimpPaletteText(const PageColors& colors, const QString& schemeName) {
     QString text = L("GIMP Palette\nName: ") + GimpPaletteName(schemeName) + L("\nColumns: 5\n#\n");
     for (const PageEntry& e : kPage) {
-        const Channels c = channelsOf(HolderColor(colours.*e.holder));
+        const Channels c = channelsOf(HolderColor(colors.*e.holder));
         text += QStringLiteral("%1 %2 %3\t").arg(c.r, 3).arg(c.g, 3).arg(c.b, 3) + e.targetName +
                 QLatin1Char('\n');
     }
     return text;
 }
 
-QString DesignTokensText(const PageColours& colours) {
+QString DesignTokensText(const PageColors& colors) {
     QString text = QStringLiteral("{\n  \"page\": {\n");
     for (std::size_t i = 0; i < kPage.size(); ++i) {
         const PageEntry& e = kPage[i];
-        const int32_t colour = HolderColor(colours.*e.holder);
-        const Channels c = channelsOf(colour);
+        const int32_t color = HolderColor(colors.*e.holder);
+        const Channels c = channelsOf(color);
         text += L("    \"") + e.name + L("\": {\n") +
                 L("      \"$type\": \"color\",\n"
                   "      \"$value\": {\n"
                   "        \"colorSpace\": \"srgb\",\n"
                   "        \"components\": [") +
                 unitComponent(c.r) + L(", ") + unitComponent(c.g) + L(", ") + unitComponent(c.b) +
-                L("],\n        \"hex\": \"") + HexColorText(colour) +
+                L("],\n        \"hex\": \"") + HexColorText(color) +
                 L("\"\n      },\n      \"$description\": \"") + e.targetName + L("\"\n    }") +
                 (i + 1 < kPage.size() ? L(",\n") : L("\n"));
     }
     return text + L("  }\n}\n");
 }
 
-QString PaletteCellAccessibleName(int index, int32_t colour) {
+QString PaletteCellAccessibleName(int index, int32_t color) {
     return QStringLiteral("%1, row %2, column %3")
-        .arg(ColorToHex(colour & 0xFFFFFF))
+        .arg(ColorToHex(color & 0xFFFFFF))
         .arg(index / kPaletteColumns + 1)
         .arg(index % kPaletteColumns + 1);
 }
@@ -166,10 +166,10 @@ QString BrightnessStripAccessibleName(int32_t base) {
     return L("Brightness variants of ") + ColorToHex(base & 0xFFFFFF);
 }
 
-QString NewColorAccessibleName(int32_t colour) {
-    return L("New Color ") + ColorToHex(colour & 0xFFFFFF);
+QString NewColorAccessibleName(int32_t color) {
+    return L("New Color ") + ColorToHex(color & 0xFFFFFF);
 }
 
-QString OldColorAccessibleName(int32_t colour) {
-    return L("Old Color ") + ColorToHex(colour & 0xFFFFFF);
+QString OldColorAccessibleName(int32_t color) {
+    return L("Old Color ") + ColorToHex(color & 0xFFFFFF);
 }

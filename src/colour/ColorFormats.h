@@ -12,10 +12,10 @@
 #include <cstdint>
 
 // "#FF8011": "#" and the six upper-case digits of ColorToHex.
-QString HexColorText(int32_t colour);
+QString HexColorText(int32_t color);
 
 // "rgb(255 128 17)": the CSS Color 4 space-separated form.
-QString CssRgbText(int32_t colour);
+QString CssRgbText(int32_t color);
 
 // HSL as CSS defines it from the RGB value (not the HSB of the value fields), each component
 // rounded to a whole number, halves to even: hue 0..359 degrees (a hue that rounds to 360 is 0;
@@ -25,15 +25,15 @@ struct CssHsl {
     int32_t saturation = 0;
     int32_t lightness = 0;
 };
-CssHsl CssHslOf(int32_t colour);
+CssHsl CssHslOf(int32_t color);
 
 // "hsl(28 100% 53%)": CssHslOf in the CSS Color 4 space-separated form.
-QString CssHslText(int32_t colour);
+QString CssHslText(int32_t color);
 
 // The scheme as CSS custom properties, one per line, indented by two spaces:
 // ":root {\n  --page-background: #FFFFFF;\n  --page-text: #000000;\n  --page-link: ...;\n
 //   --page-visited: ...;\n  --page-active: ...;\n}\n".
-QString CssSchemeBlock(const PageColours& colours);
+QString CssSchemeBlock(const PageColors& colors);
 
 // The name a GIMP palette gets for a scheme: every run of control characters (line breaks,
 // tabs) and line or paragraph separators becomes one space, surrounding blanks are removed;
@@ -45,7 +45,7 @@ QString GimpPaletteName(const QString& schemeName);
 // visited link, active link: red, green and blue right-aligned in three characters and
 // separated by one space, a tab and the target name ("Background Color", "Text Color",
 // "Link Color", "VLink Color", "ALink Color"), e.g. "255 128  17\tLink Color".
-QString GimpPaletteText(const PageColours& colours, const QString& schemeName);
+QString GimpPaletteText(const PageColors& colors, const QString& schemeName);
 
 // Design tokens in the format of the W3C Design Tokens Community Group (*.tokens.json): a
 // group "page" with one token each, "background", "text", "link", "visited" and "active".
@@ -54,16 +54,16 @@ QString GimpPaletteText(const PageColours& colours, const QString& schemeName);
 // decimals (enough for every 8-bit value to read back exactly) and the six-digit CSS hex form
 // as the fallback the draft allows, and a "$description" with the target name. The texts are
 // all fixed or hex digits, so nothing needs escaping. Two-space indentation.
-QString DesignTokensText(const PageColours& colours);
+QString DesignTokensText(const PageColors& colors);
 
 // A palette cell's accessible name: its colour and place, rows and columns counted from 1 (cell
 // i lies in row i / 18 and column i % 18 counted from 0): "FF8080, row 6, column 1" for cell 90.
-QString PaletteCellAccessibleName(int index, int32_t colour);
+QString PaletteCellAccessibleName(int index, int32_t color);
 
 // The brightness strip's accessible name: "Brightness variants of FF8011".
 QString BrightnessStripAccessibleName(int32_t base);
 
 // The accessible names of the current and old colour boxes: "New Color FF8011",
 // "Old Color FF8011" (their captions without the colon, and the colour).
-QString NewColorAccessibleName(int32_t colour);
-QString OldColorAccessibleName(int32_t colour);
+QString NewColorAccessibleName(int32_t color);
+QString OldColorAccessibleName(int32_t color);

@@ -28,9 +28,9 @@ int32_t pack(int32_t r, int32_t g, int32_t b) {
     return r + g * 256 + b * 65536;
 }
 
-int32_t applyMatrix(const Matrix& m, int32_t colour) {
-    const double in[3] = {LinearChannel(colour), LinearChannel(colour >> 8),
-                          LinearChannel(colour >> 16)};
+int32_t applyMatrix(const Matrix& m, int32_t color) {
+    const double in[3] = {LinearChannel(color), LinearChannel(color >> 8),
+                          LinearChannel(color >> 16)};
     int32_t out[3];
     for (int row = 0; row < 3; ++row) {
         out[row] = EncodeLinearChannel(m[row][0] * in[0] + m[row][1] * in[1] + m[row][2] * in[2]);
@@ -46,22 +46,22 @@ int32_t EncodeLinearChannel(double linear) {
     return std::clamp(roundHalfEven(encoded * 255.0), 0, 255);
 }
 
-int32_t SimulateColorVision(int32_t colour, ColorVision vision) {
+int32_t SimulateColorVision(int32_t color, ColorVision vision) {
     switch (vision) {
     case ColorVision::Normal:
         break;
     case ColorVision::Protanopia:
-        return applyMatrix(kProtanopia, colour);
+        return applyMatrix(kProtanopia, color);
     case ColorVision::Deuteranopia:
-        return applyMatrix(kDeuteranopia, colour);
+        return applyMatrix(kDeuteranopia, color);
     case ColorVision::Tritanopia:
-        return applyMatrix(kTritanopia, colour);
+        return applyMatrix(kTritanopia, color);
     case ColorVision::Achromatopsia: {
-        const int32_t grey = EncodeLinearChannel(RelativeLuminance(colour));
+        const int32_t grey = EncodeLinearChannel(RelativeLuminance(color));
         return pack(grey, grey, grey);
     }
     }
-    return colour & 0xFFFFFF;
+    return color & 0xFFFFFF;
 }
 
 QString ColorVisionCaption(ColorVision vision) {

@@ -13,7 +13,7 @@ enum class ColorVision { Normal, Protanopia, Deuteranopia, Tritanopia, Achromato
 // of Machado, Oliveira and Fernandes (2009); achromatopsia takes the relative luminance as
 // grey. The result is clamped to 0..1, encoded back to sRGB (12.92 c up to 0.0031308, else
 // 1.055 c^(1/2.4) - 0.055) and rounded to 8 bits, halves to even. Normal returns the colour.
-int32_t SimulateColorVision(int32_t colour, ColorVision vision);
+int32_t SimulateColorVision(int32_t color, ColorVision vision);
 
 // The 8-bit sRGB channel of a linear-light value, clamped to 0..1 first.
 int32_t EncodeLinearChannel(double linear);

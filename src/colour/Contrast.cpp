@@ -23,16 +23,16 @@ int64_t hundredths(double ratio) {
 
 // The texts and holder of each role, in the order of ContrastRole.
 struct RoleTexts {
-    L shortName;  // "Visited"
-    L longName;   // "Visited link"
-    L colourName; // "visited link colour"
-    const QString PageColours::*holder;
+    L shortName; // "Visited"
+    L longName;  // "Visited link"
+    L colorName; // "visited link colour"
+    const QString PageColors::*holder;
 };
 constexpr RoleTexts kRoles[] = {
-    {L("Text"), L("Text"), L("text colour"), &PageColours::textC},
-    {L("Link"), L("Link"), L("link colour"), &PageColours::linkC},
-    {L("Visited"), L("Visited link"), L("visited link colour"), &PageColours::vlinkC},
-    {L("Active"), L("Active link"), L("active link colour"), &PageColours::alinkC},
+    {L("Text"), L("Text"), L("text colour"), &PageColors::textC},
+    {L("Link"), L("Link"), L("link colour"), &PageColors::linkC},
+    {L("Visited"), L("Visited link"), L("visited link colour"), &PageColors::vlinkC},
+    {L("Active"), L("Active link"), L("active link colour"), &PageColors::alinkC},
 };
 
 const RoleTexts& textsOf(ContrastRole role) {
@@ -58,9 +58,9 @@ double LinearChannel(int32_t channel) {
     return table[static_cast<std::size_t>(channel & 0xFF)];
 }
 
-double RelativeLuminance(int32_t colour) {
-    return 0.2126 * LinearChannel(colour) + 0.7152 * LinearChannel(colour >> 8) +
-           0.0722 * LinearChannel(colour >> 16);
+double RelativeLuminance(int32_t color) {
+    return 0.2126 * LinearChannel(color) + 0.7152 * LinearChannel(color >> 8) +
+           0.0722 * LinearChannel(color >> 16);
 }
 
 double ContrastRatio(int32_t a, int32_t b) {
@@ -125,27 +125,27 @@ int32_t HolderColor(const QString& holder) {
     return HexToColor(text);
 }
 
-double PageContrastRatio(const PageColours& colours, ContrastRole role) {
-    return ContrastRatio(HolderColor(colours.*textsOf(role).holder), HolderColor(colours.backC));
+double PageContrastRatio(const PageColors& colors, ContrastRole role) {
+    return ContrastRatio(HolderColor(colors.*textsOf(role).holder), HolderColor(colors.backC));
 }
 
-double LinkAgainstTextRatio(const PageColours& colours) {
-    return ContrastRatio(HolderColor(colours.linkC), HolderColor(colours.textC));
+double LinkAgainstTextRatio(const PageColors& colors) {
+    return ContrastRatio(HolderColor(colors.linkC), HolderColor(colors.textC));
 }
 
-ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minimum) {
+ContrastFix NearestPassingColor(int32_t color, int32_t background, double minimum) {
     const ColorConverter cc;
-    const int32_t hsb = cc.RGBToHSB(colour);
+    const int32_t hsb = cc.RGBToHSB(color);
     ContrastFix fix;
     fix.hue = cc.hue(hsb);
     fix.saturation = cc.Saturation(hsb);
     fix.brightness = cc.brightness(hsb);
-    fix.colour = colour;
+    fix.color = color;
     const double backgroundLuminance = RelativeLuminance(background);
     const auto ratioTo = [backgroundLuminance](int32_t rgb) {
         return ratioOfLuminances(RelativeLuminance(rgb), backgroundLuminance);
     };
-    if (ContrastReaches(ratioTo(colour), minimum)) {
+    if (ContrastReaches(ratioTo(color), minimum)) {
         fix.outcome = ContrastFix::Outcome::AlreadyPasses;
         return fix;
     }
@@ -153,7 +153,7 @@ ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minim
         fix.outcome = ContrastFix::Outcome::Found;
         fix.saturation = s;
         fix.brightness = b;
-        fix.colour = rgb;
+        fix.color = rgb;
         return fix;
     };
     const int32_t h = fix.hue;
@@ -186,11 +186,10 @@ ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minim
 QString ContrastFixTip(ContrastRole role, const ContrastFix& fix) {
     switch (fix.outcome) {
     case ContrastFix::Outcome::Found:
-        return L("Click to make the ") + textsOf(role).colourName + L(" pass AA: ") +
-               ColorToHex(fix.colour);
+        return L("Click to make the ") + textsOf(role).colorName + L(" pass AA: ") +
+               ColorToHex(fix.color);
     case ContrastFix::Outcome::NothingPasses:
-        return L("No brightness or saturation of the ") + textsOf(role).colourName +
-               L(" passes AA");
+        return L("No brightness or saturation of the ") + textsOf(role).colorName + L(" passes AA");
     case ContrastFix::Outcome::AlreadyPasses:
         break;
     }

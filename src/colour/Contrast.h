@@ -17,7 +17,7 @@ double LinearChannel(int32_t channel);
 
 // Relative luminance 0..1 of a packed RGB colour (red + green*256 + blue*65536; the upper byte
 // is ignored): 0.2126 R + 0.7152 G + 0.0722 B of the linear channels.
-double RelativeLuminance(int32_t colour);
+double RelativeLuminance(int32_t color);
 
 // (L1 + 0.05) / (L2 + 0.05), L1 the lighter of the two luminances: 1..21, symmetric in a, b.
 double ContrastRatio(int32_t a, int32_t b);
@@ -59,10 +59,10 @@ QString LinkDistinctionText(double linkAgainstText);
 int32_t HolderColor(const QString& holder);
 
 // The holder colour of role against the background holder colour.
-double PageContrastRatio(const PageColours& colours, ContrastRole role);
+double PageContrastRatio(const PageColors& colors, ContrastRole role);
 
 // The link holder colour against the text holder colour.
-double LinkAgainstTextRatio(const PageColours& colours);
+double LinkAgainstTextRatio(const PageColors& colors);
 
 // The nearest colour that passes, found along the HSB fields. H, S and B are those of
 // RGBToHSB(colour). Brightness B' = B +- 1, B +- 2, ... within 0..100 is tried first; the first
@@ -84,9 +84,9 @@ struct ContrastFix {
     int32_t hue = 0;
     int32_t saturation = 0;
     int32_t brightness = 0;
-    int32_t colour = 0;
+    int32_t color = 0;
 };
-ContrastFix NearestPassingColor(int32_t colour, int32_t background, double minimum = kContrastAA);
+ContrastFix NearestPassingColor(int32_t color, int32_t background, double minimum = kContrastAA);
 
 // The fix readout's tooltip: for Found "Click to make the active link colour pass AA: 4D4D4D"
 // (the role as "text colour", "link colour", "visited link colour", "active link colour"); for

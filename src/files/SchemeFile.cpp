@@ -9,9 +9,9 @@ constexpr const char* kSectionLines[] = {"[Background Color]", "[Text Color]", "
 
 } // namespace
 
-QByteArray SchemeFileText(const QString& back, const QString& text, const QString& link,
-                          const QString& vlink, const QString& alink) {
-    const QString* values[] = {&back, &text, &link, &vlink, &alink};
+QByteArray SchemeFileText(const PageColors& colors) {
+    const QString* values[] = {&colors.backC, &colors.textC, &colors.linkC, &colors.vlinkC,
+                               &colors.alinkC};
     QByteArray out;
     for (int i = 0; i < 5; ++i) {
         out.append(kSectionLines[i]);
@@ -40,4 +40,10 @@ SchemeLines ReadSchemeLines(const QByteArray& content) {
             ++p;
     }
     return lines;
+}
+
+Scheme ReadScheme(const QByteArray& content) {
+    const SchemeLines lines = ReadSchemeLines(content);
+    return {{lines[1], lines[3], lines[5], lines[7], lines[9]},
+            {lines[0], lines[2], lines[4], lines[6], lines[8]}};
 }

@@ -4,17 +4,26 @@
 #include <QString>
 #include <array>
 
+#include "page/PageCode.h"
+
 // A colour-scheme file: ten lines, section line then value line for background, text, link,
 // visited link and active link, each line ended by CR LF, in a single-byte code page
 // (Latin-1 here, so every byte survives a round trip).
 inline constexpr int SchemeLineCount = 10;
 using SchemeLines = std::array<QString, SchemeLineCount>;
 
-// The file text for the five values (section lines "[Background Color]", "[Text Color]",
+// The file text for the five colours (section lines "[Background Color]", "[Text Color]",
 // "[Link Color]", "[VLink Color]", "[ALink Color]").
-QByteArray SchemeFileText(const QString& back, const QString& text, const QString& link,
-                          const QString& vlink, const QString& alink);
+QByteArray SchemeFileText(const PageColors& colors);
 
 // The first ten lines of a file, by position. Lines may end with CR LF, a lone LF or a lone
 // CR; lines that are missing are empty; lines after the tenth are ignored.
 SchemeLines ReadSchemeLines(const QByteArray& content);
+
+// A scheme read by position: the five colour lines and the five section lines before them, in
+// the order background, text, link, visited link, active link.
+struct Scheme {
+    PageColors colors;
+    std::array<QString, 5> headers;
+};
+Scheme ReadScheme(const QByteArray& content);

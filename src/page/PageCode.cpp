@@ -2,9 +2,8 @@
 
 #include <QLatin1StringView>
 
-// Both pages are made of fixed ASCII pieces with the holder texts between them. The pieces are
-// appended to a string whose storage is kept from one rebuild to the next, so a rebuild during a
-// colour drag only copies characters.
+// Both pages are made of fixed ASCII pieces with the holder texts between them, appended to a
+// string made with the exact size of the page: one allocation per page text.
 
 namespace {
 
@@ -60,82 +59,59 @@ constexpr L kCssStyleEnd("; }\r\n"
                          "<body>\r\n"
                          "<a href=\"");
 
-qsizetype HolderLength(const PageColours& c) {
+qsizetype HolderLength(const PageColors& c) {
     return c.backC.size() + c.textC.size() + c.linkC.size() + c.vlinkC.size() + c.alinkC.size();
-}
-
-// QString::clear() gives the storage back; resize(0) keeps it for the next text.
-void ClearKeepingStorage(QString& out) {
-    out.resize(0);
-}
-
-// Grows the storage only when it is too small: reserving the capacity the string already has
-// would reallocate it.
-void ReserveAtLeast(QString& out, qsizetype size) {
-    if (out.capacity() < size)
-        out.reserve(size);
 }
 
 } // namespace
 
-void BuildDefaultHtmlPage(const PageColours& colours, QString& out) {
-    ClearKeepingStorage(out);
-    ReserveAtLeast(out, kDefaultHead.size() + kMetaLines.size() + kDefaultHeadEnd.size() +
-                            kDefaultText.size() + kDefaultLink.size() + kDefaultVLink.size() +
-                            kDefaultALink.size() + kDefaultBodyEnd.size() + kUrl.size() +
-                            kAnchorEnd.size() + HolderLength(colours));
+QString DefaultHtmlPage(const PageColors& colors) {
+    QString out;
+    out.reserve(kDefaultHead.size() + kMetaLines.size() + kDefaultHeadEnd.size() +
+                kDefaultText.size() + kDefaultLink.size() + kDefaultVLink.size() +
+                kDefaultALink.size() + kDefaultBodyEnd.size() + kUrl.size() + kAnchorEnd.size() +
+                HolderLength(colors));
     out.append(kDefaultHead);
     out.append(kMetaLines);
     out.append(kDefaultHeadEnd);
-    out.append(colours.backC);
+    out.append(colors.backC);
     out.append(kDefaultText);
-    out.append(colours.textC);
+    out.append(colors.textC);
     out.append(kDefaultLink);
-    out.append(colours.linkC);
+    out.append(colors.linkC);
     out.append(kDefaultVLink);
-    out.append(colours.vlinkC);
+    out.append(colors.vlinkC);
     out.append(kDefaultALink);
-    out.append(colours.alinkC);
+    out.append(colors.alinkC);
     out.append(kDefaultBodyEnd);
     out.append(kUrl);
     out.append(kAnchorEnd);
+    return out;
 }
 
-void BuildCssHtmlPage(const PageColours& colours, QString& out) {
-    ClearKeepingStorage(out);
+QString CssHtmlPage(const PageColors& colors) {
+    QString out;
     // The text colour appears twice: in the body rule and in the hover rule.
-    ReserveAtLeast(out, kCssHead.size() + kMetaLines.size() + kCssStyleStart.size() +
-                            kCssColor.size() + kCssLink.size() + kCssVisited.size() +
-                            kCssActive.size() + kCssHover.size() + kCssStyleEnd.size() +
-                            kUrl.size() + kAnchorEnd.size() + HolderLength(colours) +
-                            colours.textC.size());
+    out.reserve(kCssHead.size() + kMetaLines.size() + kCssStyleStart.size() + kCssColor.size() +
+                kCssLink.size() + kCssVisited.size() + kCssActive.size() + kCssHover.size() +
+                kCssStyleEnd.size() + kUrl.size() + kAnchorEnd.size() + HolderLength(colors) +
+                colors.textC.size());
     out.append(kCssHead);
     out.append(kMetaLines);
     out.append(kCssStyleStart);
-    out.append(colours.backC);
+    out.append(colors.backC);
     out.append(kCssColor);
-    out.append(colours.textC);
+    out.append(colors.textC);
     out.append(kCssLink);
-    out.append(colours.linkC);
+    out.append(colors.linkC);
     out.append(kCssVisited);
-    out.append(colours.vlinkC);
+    out.append(colors.vlinkC);
     out.append(kCssActive);
-    out.append(colours.alinkC);
+    out.append(colors.alinkC);
     out.append(kCssHover);
-    out.append(colours.textC);
+    out.append(colors.textC);
     out.append(kCssStyleEnd);
     out.append(kUrl);
     out.append(kAnchorEnd);
-}
-
-QString DefaultHtmlPage(const PageColours& colours) {
-    QString page;
-    BuildDefaultHtmlPage(colours, page);
-    return page;
-}
-
-QString CssHtmlPage(const PageColours& colours) {
-    QString page;
-    BuildCssHtmlPage(colours, page);
-    return page;
+    return out;
 }

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The texts of the five hex holders, inserted verbatim into the page texts.
-struct PageColours {
+struct PageColors {
     QString backC;
     QString textC;
     QString linkC;
@@ -15,12 +15,7 @@ struct PageColours {
 inline constexpr char SampleLinkUrl[] = "https://www.example.com/";
 
 // The plain HTML page: 11 lines joined by CR LF, no line break after the last.
-QString DefaultHtmlPage(const PageColours& colours);
+QString DefaultHtmlPage(const PageColors& colors);
 
 // The XHTML 1.0 Strict page with its embedded style sheet: 24 lines joined by CR LF.
-QString CssHtmlPage(const PageColours& colours);
-
-// Same texts written into existing strings, reusing their storage (the colour-drag path
-// rebuilds both pages on every mouse move).
-void BuildDefaultHtmlPage(const PageColours& colours, QString& out);
-void BuildCssHtmlPage(const PageColours& colours, QString& out);
+QString CssHtmlPage(const PageColors& colors);

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "picker/Controls.h"
+#include "picker/ColorBoxes.h"
 
 BrightnessStrip::BrightnessStrip(QWidget* parent)
     : QFrame(parent), image_(DrawWidth, DrawHeight, QImage::Format_RGB32) {
@@ -14,10 +14,10 @@ BrightnessStrip::BrightnessStrip(QWidget* parent)
     setCursor(Qt::SizeAllCursor);
 }
 
-void BrightnessStrip::drawRow(int y, int32_t colour) {
+void BrightnessStrip::drawRow(int y, int32_t color) {
     if (y < 0 || y >= DrawHeight)
         return;
-    const QRgb rgb = colorFromPacked(colour).rgb();
+    const QRgb rgb = colorFromPacked(color).rgb();
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
     std::fill(line, line + DrawWidth, rgb);
 }

@@ -20,10 +20,9 @@ public:
     int ScaleHeight() const { return DrawHeight; }
     // Fills row y (0 at the top of the drawing area) across the full width; rows outside
     // the drawing area are ignored. The strip is repainted at the next update().
-    void drawRow(int y, int32_t colour);
+    void drawRow(int y, int32_t color);
     // The colour drawn at a pixel of the drawing area.
     int32_t Point(int x, int y) const;
-    const QImage& image() const { return image_; }
 
 signals:
     void mouseMoved(int button, int shift, float x, float y);

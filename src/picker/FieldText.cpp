@@ -71,8 +71,8 @@ constexpr int64_t kExponentLimit = 1000000000;
 
 } // namespace
 
-QString ColorToHex(int32_t colour) {
-    const QString digits = PadHex(QString::number(static_cast<uint32_t>(colour), 16).toUpper());
+QString ColorToHex(int32_t color) {
+    const QString digits = PadHex(QString::number(static_cast<uint32_t>(color), 16).toUpper());
     // Digits of the packed value read BBGGRR; the text is RRGGBB.
     return digits.mid(4, 2) + digits.mid(2, 2) + digits.mid(0, 2);
 }

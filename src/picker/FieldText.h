@@ -9,7 +9,7 @@
 #include <optional>
 
 // Six upper-case hex digits RRGGBB of a packed RGB colour (red in the low byte).
-QString ColorToHex(int32_t colour);
+QString ColorToHex(int32_t color);
 
 // Left-pads text with "0" to six characters; six or more characters are returned unchanged.
 QString PadHex(const QString& text);

@@ -6,6 +6,18 @@
 
 #include <QLineEdit>
 
+// Sets a text box's text unless it already holds it: laying out a text box's text is the
+// dearest step of a colour drag, and between two moves many fields keep their text.
+inline void setTextIfChanged(QLineEdit* box, const QString& text) {
+    if (box->text() != text)
+        box->setText(text);
+}
+
+// Makes a paste with nothing on the clipboard (Ctrl+V, Shift+Insert) leave every single-line
+// box under window as it is, the boxes of the editable lists included; Qt's boxes would replace
+// their selected text with the empty text. Call once the boxes exist.
+void ignoreEmptyPastes(QWidget* window);
+
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:

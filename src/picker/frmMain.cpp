@@ -15,30 +15,24 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "page/PageTextBox.h"
+#include "page/SampleLabel.h"
 #include "picker/BrightnessStrip.h"
+#include "picker/ClickWatcher.h"
 #include "picker/FieldText.h"
 #include "picker/General.h"
 #include "picker/MenuKeys.h"
 #include "picker/TextBox.h"
-#include "picker/Twips.h"
 #include "picker/mComCtrls.h"
 #include "platform/Design.h"
 #include "platform/Platform.h"
+#include "platform/Twips.h"
 #include "windows/frmAbout.h"
 
 namespace {
 
 const QString StartMessage =
     QStringLiteral("File Doesn't Exist, Click Open To Open A Color Scheme...");
-
-template <typename W>
-W* place(W* widget, const char* name, QRect geometry, const QString& accessibleName = {}) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
-    return widget;
-}
 
 // Labels and buttons are announced by their current text: no fixed accessible name.
 QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& text) {
@@ -96,7 +90,7 @@ void frmMain::Form_Initialize() {
 
 void frmMain::buildDesign() {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Tintara"));
+    setWindowTitle(ProgramTitle);
     setFont(InterfaceFont());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -104,22 +98,21 @@ void frmMain::buildDesign() {
     QWidget* w = client;
 
     Label4 =
-        label(w, "Label4", twipsRect(3000, 160, 1695, 255), QStringLiteral("Color Scheme Loaded:"));
-    LastFile = captioned(textBox(w, "LastFile", twipsRect(4680, 120, 5535, 285), {}, {}), Label4);
-    OpenScheme = button(w, "OpenScheme", twipsRect(120, 120, 1215, 375), QStringLiteral("Open..."));
-    SaveScheme =
-        button(w, "SaveScheme", twipsRect(1440, 120, 1215, 375), QStringLiteral("Save As..."));
+        label(w, "Label4", QRect(3000, 160, 1695, 255), QStringLiteral("Color Scheme Loaded:"));
+    LastFile = captioned(textBox(w, "LastFile", QRect(4680, 120, 5535, 285), {}, {}), Label4);
+    OpenScheme = button(w, "OpenScheme", QRect(120, 120, 1215, 375), QStringLiteral("Open..."));
+    SaveScheme = button(w, "SaveScheme", QRect(1440, 120, 1215, 375), QStringLiteral("Save As..."));
 
-    ColorDisplay = frame(w, "ColorDisplay", twipsRect(120, 480, 2775, 4935));
-    Picture1 = pictureBox(ColorDisplay, "Picture1", twipsRect(120, 120, 2535, 4695));
-    Label6 = label(Picture1, "Label6", twipsRect(0, 0, 1695, 255),
-                   QStringLiteral("HTML Color Display:"));
-    BGColor = place(new ColourBox(Picture1), "BGColor", twipsRect(0, 240, 2535, 3080),
+    ColorDisplay = frame(w, "ColorDisplay", QRect(120, 480, 2775, 4935));
+    Picture1 = pictureBox(ColorDisplay, "Picture1", QRect(120, 120, 2535, 4695));
+    Label6 =
+        label(Picture1, "Label6", QRect(0, 0, 1695, 255), QStringLiteral("HTML Color Display:"));
+    BGColor = place(new ColorBox(Picture1), "BGColor", QRect(0, 240, 2535, 3080),
                     QStringLiteral("Background color"));
     BGColor->setBackColor(0);
     BGColor->setTakesFocusOnClick(true);
     auto sample = [this](const char* name, int top, const QString& text) {
-        auto* l = place(new SampleLabel(text, BGColor), name, twipsRect(120, top, 2295, 700), text);
+        auto* l = place(new SampleLabel(text, BGColor), name, QRect(120, top, 2295, 700), text);
         QFont f(QStringLiteral("Arial"));
         f.setPointSizeF(9.75);
         l->setFont(f);
@@ -129,23 +122,20 @@ void frmMain::buildDesign() {
     LinkColor = sample("LinkColor", 840, QStringLiteral("This is the LINK Color"));
     VLinkColor = sample("VLinkColor", 1560, QStringLiteral("This is the VLINK Color"));
     ALinkColor = sample("ALinkColor", 2280, QStringLiteral("This is the ALINK Color"));
-    Label1 =
-        label(Picture1, "Label1", twipsRect(0, 3360, 1095, 255), QStringLiteral("System Fonts:"));
-    Fonts =
-        captioned(place(new ComboBox(Picture1), "Fonts", twipsRect(0, 3600, 1935, 315)), Label1);
-    Label2 = label(Picture1, "Label2", twipsRect(1920, 3360, 495, 255), QStringLiteral("Size:"));
+    Label1 = label(Picture1, "Label1", QRect(0, 3360, 1095, 255), QStringLiteral("System Fonts:"));
+    Fonts = captioned(place(new ComboBox(Picture1), "Fonts", QRect(0, 3600, 1935, 315)), Label1);
+    Label2 = label(Picture1, "Label2", QRect(1920, 3360, 495, 255), QStringLiteral("Size:"));
     Fonts2 =
-        captioned(place(new ComboBox(Picture1), "Fonts2", twipsRect(1920, 3600, 615, 315)), Label2);
-    Label3 = label(Picture1, "Label3", twipsRect(0, 4080, 2535, 255),
+        captioned(place(new ComboBox(Picture1), "Fonts2", QRect(1920, 3600, 615, 315)), Label2);
+    Label3 = label(Picture1, "Label3", QRect(0, 4080, 2535, 255),
                    QStringLiteral("Link and BGColor Selector:"));
-    Combo =
-        captioned(place(new ComboBox(Picture1), "Combo", twipsRect(0, 4320, 2535, 315)), Label3);
+    Combo = captioned(place(new ComboBox(Picture1), "Combo", QRect(0, 4320, 2535, 315)), Label3);
 
-    ColorPalette = frame(w, "ColorPalette", twipsRect(3000, 480, 7215, 4935));
-    Picture2 = pictureBox(ColorPalette, "Picture2", twipsRect(120, 120, 6975, 4695));
-    Label5 = label(Picture2, "Label5", twipsRect(120, 0, 1695, 255),
-                   QStringLiteral("HTML Color Palette:"));
-    PicFrame = pictureBox(Picture2, "PicFrame", twipsRect(120, 240, 5730, 2850));
+    ColorPalette = frame(w, "ColorPalette", QRect(3000, 480, 7215, 4935));
+    Picture2 = pictureBox(ColorPalette, "Picture2", QRect(120, 120, 6975, 4695));
+    Label5 =
+        label(Picture2, "Label5", QRect(120, 0, 1695, 255), QStringLiteral("HTML Color Palette:"));
+    PicFrame = pictureBox(Picture2, "PicFrame", QRect(120, 240, 5730, 2850));
     PicFrame->setAutoFillBackground(true);
     {
         QPalette white = PicFrame->palette();
@@ -157,98 +147,104 @@ void frmMain::buildDesign() {
     pc_[0]->placeTwips(0, 0);
     selector = new SelectorShape(PicFrame);
     picBrightness = place(new BrightnessStrip(Picture2), "picBrightness",
-                          twipsRect(5880, 240, 900, 2850), QStringLiteral("Brightness variants"));
+                          QRect(5880, 240, 900, 2850), QStringLiteral("Brightness variants"));
     picBrightness->setFocusPolicy(Qt::ClickFocus);
     picBrightness->setToolTip(
         QStringLiteral("Click & slide mouse to select a variant of color selected"));
-    Label20 = label(Picture2, "Label20", twipsRect(120, 3360, 1455, 255),
-                    QStringLiteral("Old Color Code:"));
+    Label20 =
+        label(Picture2, "Label20", QRect(120, 3360, 1455, 255), QStringLiteral("Old Color Code:"));
     txtHex2 = captioned(
-        textBox(Picture2, "txtHex2", twipsRect(120, 3600, 1455, 315), QStringLiteral("0"), {}, 6),
+        textBox(Picture2, "txtHex2", QRect(120, 3600, 1455, 315), QStringLiteral("0"), {}, 6),
         Label20);
     txtHex2->setReadOnly(true);
-    NewColorCode = label(Picture2, "NewColorCode", twipsRect(120, 3960, 1455, 255),
+    NewColorCode = label(Picture2, "NewColorCode", QRect(120, 3960, 1455, 255),
                          QStringLiteral("Background Color:"));
     txtHex = captioned(
-        textBox(Picture2, "txtHex", twipsRect(120, 4200, 1455, 315), QStringLiteral("0"), {}, 6),
+        textBox(Picture2, "txtHex", QRect(120, 4200, 1455, 315), QStringLiteral("0"), {}, 6),
         NewColorCode);
     Label21 =
-        label(Picture2, "Label21", twipsRect(1800, 3360, 1215, 255), QStringLiteral("Old Color:"));
-    lblOldColor = place(new ColourBox(Picture2), "lblOldColor", twipsRect(1800, 3600, 1455, 855),
+        label(Picture2, "Label21", QRect(1800, 3360, 1215, 255), QStringLiteral("Old Color:"));
+    lblOldColor = place(new ColorBox(Picture2), "lblOldColor", QRect(1800, 3600, 1455, 855),
                         QStringLiteral("Old Color"));
     Label22 =
-        label(Picture2, "Label22", twipsRect(3360, 3360, 1215, 255), QStringLiteral("New Color:"));
-    lblCurrColor = place(new ColourBox(Picture2), "lblCurrColor", twipsRect(3360, 3600, 1455, 855),
+        label(Picture2, "Label22", QRect(3360, 3360, 1215, 255), QStringLiteral("New Color:"));
+    lblCurrColor = place(new ColorBox(Picture2), "lblCurrColor", QRect(3360, 3600, 1455, 855),
                          QStringLiteral("New Color"));
-    Label11 = label(Picture2, "Label11", twipsRect(4995, 3525, 255, 255), QStringLiteral("H:"));
-    Label12 = label(Picture2, "Label12", twipsRect(4995, 3885, 255, 255), QStringLiteral("S:"));
-    Label13 = label(Picture2, "Label13", twipsRect(4995, 4245, 255, 255), QStringLiteral("B:"));
-    txtHue = textBox(Picture2, "txtHue", twipsRect(5280, 3480, 495, 285), QStringLiteral("0"),
+    Label11 = label(Picture2, "Label11", QRect(4995, 3525, 255, 255), QStringLiteral("H:"));
+    Label12 = label(Picture2, "Label12", QRect(4995, 3885, 255, 255), QStringLiteral("S:"));
+    Label13 = label(Picture2, "Label13", QRect(4995, 4245, 255, 255), QStringLiteral("B:"));
+    txtHue = textBox(Picture2, "txtHue", QRect(5280, 3480, 495, 285), QStringLiteral("0"),
                      QStringLiteral("Hue"), 3);
-    txtSat = textBox(Picture2, "txtSat", twipsRect(5280, 3840, 495, 285), QStringLiteral("0"),
+    txtSat = textBox(Picture2, "txtSat", QRect(5280, 3840, 495, 285), QStringLiteral("0"),
                      QStringLiteral("Saturation"), 3);
-    txtBri = textBox(Picture2, "txtBri", twipsRect(5280, 4200, 495, 285), QStringLiteral("0"),
+    txtBri = textBox(Picture2, "txtBri", QRect(5280, 4200, 495, 285), QStringLiteral("0"),
                      QStringLiteral("Brightness"), 3);
-    Label14 = label(Picture2, "Label14", twipsRect(6000, 3525, 255, 255), QStringLiteral("R:"));
-    Label15 = label(Picture2, "Label15", twipsRect(6000, 3885, 255, 255), QStringLiteral("G:"));
-    Label16 = label(Picture2, "Label16", twipsRect(6000, 4245, 255, 255), QStringLiteral("B:"));
-    txtRed = textBox(Picture2, "txtRed", twipsRect(6285, 3480, 495, 285), QStringLiteral("0"),
+    Label14 = label(Picture2, "Label14", QRect(6000, 3525, 255, 255), QStringLiteral("R:"));
+    Label15 = label(Picture2, "Label15", QRect(6000, 3885, 255, 255), QStringLiteral("G:"));
+    Label16 = label(Picture2, "Label16", QRect(6000, 4245, 255, 255), QStringLiteral("B:"));
+    txtRed = textBox(Picture2, "txtRed", QRect(6285, 3480, 495, 285), QStringLiteral("0"),
                      QStringLiteral("Red"), 3);
-    txtGreen = textBox(Picture2, "txtGreen", twipsRect(6285, 3840, 495, 285), QStringLiteral("0"),
+    txtGreen = textBox(Picture2, "txtGreen", QRect(6285, 3840, 495, 285), QStringLiteral("0"),
                        QStringLiteral("Green"), 3);
-    txtBlue = textBox(Picture2, "txtBlue", twipsRect(6285, 4200, 495, 285), QStringLiteral("0"),
+    txtBlue = textBox(Picture2, "txtBlue", QRect(6285, 4200, 495, 285), QStringLiteral("0"),
                       QStringLiteral("Blue"), 3);
 
-    ViewCode = button(w, "ViewCode", twipsRect(8640, 5460, 1575, 300),
-                      QStringLiteral("View Code Page >>"));
-    HideCode = button(w, "HideCode", twipsRect(8640, 5460, 1575, 300),
-                      QStringLiteral("Hide Code Page >>"));
+    ViewCode =
+        button(w, "ViewCode", QRect(8640, 5460, 1575, 300), QStringLiteral("View Code Page >>"));
+    HideCode =
+        button(w, "HideCode", QRect(8640, 5460, 1575, 300), QStringLiteral("Hide Code Page >>"));
     TabMain =
-        place(new QTabBar(w), "TabMain", twipsRect(120, 5520, 10095, 4335), QStringLiteral("Page"));
+        place(new QTabBar(w), "TabMain", QRect(120, 5520, 10095, 4335), QStringLiteral("Page"));
     TabMain->addTab(QStringLiteral("Default HTML Page"));
     TabMain->addTab(QStringLiteral("CSS HTML Page"));
     TabMain->setDrawBase(false);
     TabMain->setExpanding(false);
-    frmHTMLBody = frame(w, "frmHTMLBody", twipsRect(240, 5880, 9855, 3855));
-    Picture4 = pictureBox(frmHTMLBody, "Picture4", twipsRect(120, 240, 9615, 3495));
-    BodyString = place(new PageTextBox(Picture4), "BodyString", twipsRect(0, 0, 9615, 3480),
+    frmHTMLBody = frame(w, "frmHTMLBody", QRect(240, 5880, 9855, 3855));
+    Picture4 = pictureBox(frmHTMLBody, "Picture4", QRect(120, 240, 9615, 3495));
+    BodyString = place(new PageTextBox(Picture4), "BodyString", QRect(0, 0, 9615, 3480),
                        QStringLiteral("Default HTML Page"));
-    frmCSSBody = frame(w, "frmCSSBody", twipsRect(240, 5880, 9855, 3855));
-    Picture3 = pictureBox(frmCSSBody, "Picture3", twipsRect(120, 240, 9615, 3495));
-    CSSString = place(new PageTextBox(Picture3), "CSSString", twipsRect(0, 0, 9615, 3495),
+    frmCSSBody = frame(w, "frmCSSBody", QRect(240, 5880, 9855, 3855));
+    Picture3 = pictureBox(frmCSSBody, "Picture3", QRect(120, 240, 9615, 3495));
+    CSSString = place(new PageTextBox(Picture3), "CSSString", QRect(0, 0, 9615, 3495),
                       QStringLiteral("CSS HTML Page"));
     PreviewPage =
-        button(w, "PreviewPage", twipsRect(7200, 9960, 1455, 300), QStringLiteral("Preview..."));
+        button(w, "PreviewPage", QRect(7200, 9960, 1455, 300), QStringLiteral("Preview..."));
     SavePage =
-        button(w, "SavePage", twipsRect(8760, 9960, 1455, 300), QStringLiteral("Save HTML Page"));
+        button(w, "SavePage", QRect(8760, 9960, 1455, 300), QStringLiteral("Save HTML Page"));
     // The two buttons share their place with the top of the tab strip and lie above it.
     ViewCode->raise();
     HideCode->raise();
 
-    Picture5 = pictureBox(w, "Picture5", twipsRect(120, 12240, 9495, 735));
+    Picture5 = pictureBox(w, "Picture5", QRect(120, 12240, 9495, 735));
     const int holderLeft[5] = {0, 1680, 3360, 5040, 6720};
-    backheader = textBox(Picture5, "backheader", twipsRect(holderLeft[0], 0, 1575, 285), {}, {});
-    vlinkheader = textBox(Picture5, "vlinkheader", twipsRect(holderLeft[1], 0, 1575, 285), {}, {});
-    textheader = textBox(Picture5, "textheader", twipsRect(holderLeft[2], 0, 1575, 285), {}, {});
-    alinkheader = textBox(Picture5, "alinkheader", twipsRect(holderLeft[3], 0, 1575, 285), {}, {});
-    linkheader = textBox(Picture5, "linkheader", twipsRect(holderLeft[4], 0, 1575, 285), {}, {});
-    backC = textBox(Picture5, "backC", twipsRect(holderLeft[0], 360, 1575, 285),
+    backheader = textBox(Picture5, "backheader", QRect(holderLeft[0], 0, 1575, 285), {}, {});
+    vlinkheader = textBox(Picture5, "vlinkheader", QRect(holderLeft[1], 0, 1575, 285), {}, {});
+    textheader = textBox(Picture5, "textheader", QRect(holderLeft[2], 0, 1575, 285), {}, {});
+    alinkheader = textBox(Picture5, "alinkheader", QRect(holderLeft[3], 0, 1575, 285), {}, {});
+    linkheader = textBox(Picture5, "linkheader", QRect(holderLeft[4], 0, 1575, 285), {}, {});
+    backC = textBox(Picture5, "backC", QRect(holderLeft[0], 360, 1575, 285),
                     QStringLiteral("000000"), {});
-    vlinkC = textBox(Picture5, "vlinkC", twipsRect(holderLeft[1], 360, 1575, 285),
+    vlinkC = textBox(Picture5, "vlinkC", QRect(holderLeft[1], 360, 1575, 285),
                      QStringLiteral("FFFFFF"), {});
-    textC = textBox(Picture5, "textC", twipsRect(holderLeft[2], 360, 1575, 285),
+    textC = textBox(Picture5, "textC", QRect(holderLeft[2], 360, 1575, 285),
                     QStringLiteral("FFFFFF"), {});
-    alinkC = textBox(Picture5, "alinkC", twipsRect(holderLeft[3], 360, 1575, 285),
+    alinkC = textBox(Picture5, "alinkC", QRect(holderLeft[3], 360, 1575, 285),
                      QStringLiteral("FFFFFF"), {});
-    linkC = textBox(Picture5, "linkC", twipsRect(holderLeft[4], 360, 1575, 285),
+    linkC = textBox(Picture5, "linkC", QRect(holderLeft[4], 360, 1575, 285),
                     QStringLiteral("FFFFFF"), {});
 
+    // The holders lie below the window, out of sight: the keyboard does not reach them.
+    for (QLineEdit* holder : Picture5->findChildren<QLineEdit*>())
+        holder->setFocusPolicy(Qt::NoFocus);
+
     // In the order in which the target name is tested.
-    targets_ = {{{"Background Color", backC, "Background Color:"},
-                 {"Text Color", textC, "Text Color:"},
-                 {"Link Color", linkC, "Link Color:"},
-                 {"ALink Color", alinkC, "Alink Color:"},
-                 {"VLink Color", vlinkC, "Vlink Color:"}}};
+    targets_ = {{
+        {"Background Color", backC, "Background Color:", BGColor, nullptr, &frmMain::BGColor_Click},
+        {"Text Color", textC, "Text Color:", nullptr, TextColor, &frmMain::TextColor_Click},
+        {"Link Color", linkC, "Link Color:", nullptr, LinkColor, &frmMain::LinkColor_Click},
+        {"ALink Color", alinkC, "Alink Color:", nullptr, ALinkColor, &frmMain::ALinkColor_Click},
+        {"VLink Color", vlinkC, "Vlink Color:", nullptr, VLinkColor, &frmMain::VLinkColor_Click},
+    }};
 
     // Keyboard order of the working controls.
     QWidget* order[] = {OpenScheme, SaveScheme,  LastFile, Fonts,    Fonts2,  Combo,
@@ -301,11 +297,13 @@ void frmMain::connectHandlers() {
     connect(Combo, &ComboBox::Click, this, [this] { Combo_Click(); });
     connect(Fonts, &ComboBox::Click, this, [this] { Fonts_Click(); });
     connect(Fonts2, &ComboBox::Click, this, [this] { Fonts2_Click(); });
-    connect(BGColor, &ColourBox::clicked, this, [this] { BGColor_Click(); });
-    connect(TextColor, &SampleLabel::clicked, this, [this] { TextColor_Click(); });
-    connect(LinkColor, &SampleLabel::clicked, this, [this] { LinkColor_Click(); });
-    connect(VLinkColor, &SampleLabel::clicked, this, [this] { VLinkColor_Click(); });
-    connect(ALinkColor, &SampleLabel::clicked, this, [this] { ALinkColor_Click(); });
+    // The swatch and the sample lines run their targets' click handlers.
+    auto* swatchClicks = new ClickWatcher(this);
+    for (const Target& target : targets_)
+        swatchClicks->watch(target.backSwatch ? static_cast<QWidget*>(target.backSwatch)
+                                              : target.foreSwatch);
+    connect(swatchClicks, &ClickWatcher::clicked, this,
+            [this](QWidget* swatch) { (this->*targetOfSwatch(swatch).swatchClick)(); });
 
     connect(ViewCode, &QPushButton::clicked, this, [this] { ViewCode_Click(); });
     connect(HideCode, &QPushButton::clicked, this, [this] { HideCode_Click(); });
@@ -372,7 +370,7 @@ void frmMain::Form_Load() {
     // 4. The remembered scheme name.
     LoadSettings();
     // 5.-7. Reopen that scheme, or start with the defaults.
-    const QString path = templatesFolder() + LastFile->text();
+    const QString path = platform_.TemplatesFolder() + LastFile->text();
     QString ignored;
     if (!platform_.FileExists(path) || !readSchemeInto(path, &ignored)) {
         QString text = txtHex->text();
@@ -387,14 +385,14 @@ void frmMain::Form_Load() {
         LastFile->setText(StartMessage);
     } else {
         txtHex->setText(backC->text());
-        loadSchemeColours();
+        loadSchemeColors();
         lblCurrColor->setBackColor(BGColor->BackColor());
         DrawBrightnessStrip(lblCurrColor->BackColor());
         ShowColorValues(lblCurrColor->BackColor());
         txtHex2->setText(QStringLiteral("000000"));
         QString black = QStringLiteral("0");
         lblOldColor->setBackColor(HexToColor(black));
-        setWindowTitle(QStringLiteral("Tintara - [") + LastFile->text() + QLatin1Char(']'));
+        showSchemeCaption(LastFile->text());
     }
     // 8. Targets.
     Combo->addItems({QStringLiteral("Background Color"), QStringLiteral("Text Color"),
@@ -483,6 +481,6 @@ void frmMain::moveWindowTwips(int left, int top) {
     move(twipsToPixels(left), twipsToPixels(top));
 }
 
-QString frmMain::templatesFolder() const {
-    return platform_.TemplatesFolder();
+void frmMain::showWarning(const QString& text) {
+    platform_.ShowMessage(this, text, ProgramTitle, MessageIcon::Warning);
 }

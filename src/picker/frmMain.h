@@ -12,12 +12,15 @@
 #include <cstdint>
 
 #include "colour/ColorConverter.h"
+#include "page/PageCode.h"
+#include "picker/ColorBoxes.h"
 #include "picker/ComboBox.h"
-#include "picker/Controls.h"
 #include "platform/CommonDialog.h"
 #include "windows/PreviewLoader.h"
 
 class BrightnessStrip;
+class PageTextBox;
+class SampleLabel;
 class Platform;
 class QAction;
 class QComboBox;
@@ -31,6 +34,8 @@ class QTabBar;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
+    // The caption of the window before a scheme is named, and of the program's message boxes.
+    static inline const QString ProgramTitle = QStringLiteral("Tintara");
     static constexpr int PaletteCells = 198;
     static constexpr int PaletteColumns = 18;
 
@@ -57,18 +62,18 @@ public:
     void BuildPalette();
     void PaintPalette(int32_t brightness);
     void SelectCell(int index);
-    void MarkColorCell(int32_t colour);
+    void MarkColorCell(int32_t color);
     void pc_MouseDown(int index, int button, int shift, float x, float y);
 
     // ---- brightness strip
-    void DrawBrightnessStrip(int32_t baseColour);
+    void DrawBrightnessStrip(int32_t baseColor);
     void picBrightness_MouseMove(int Button, int Shift, float X, float Y);
 
     // ---- value fields
-    void ShowColorValues(int32_t colour);
-    void ShowRGBAndHex(int32_t colour);
-    void ShowHSBAndHex(int32_t colour);
-    void ShowHSBAndRGB(int32_t colour);
+    void ShowColorValues(int32_t color);
+    void ShowRGBAndHex(int32_t color);
+    void ShowHSBAndHex(int32_t color);
+    void ShowHSBAndRGB(int32_t color);
     void SelectAllText(QLineEdit* box);
     void ClampField(QLineEdit* box, int maximum, int minimum);
     void txtHue_KeyUp();
@@ -81,7 +86,7 @@ public:
     void txtHex_LostFocus();
 
     // ---- propagation
-    void ApplyToTarget(int32_t colour);
+    void ApplyToTarget(int32_t color);
     void ApplyHSBFields();
     void ApplyRGBFields();
     void ApplyHexField();
@@ -121,10 +126,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One page colour: its name in the target list, its hex holder, the caption of NewColorCode
+    // while it is the target, and its swatch, which shows the colour as its back colour (the
+    // background swatch) or as its text colour (a sample line).
     struct Target {
         const char* name;
         QLineEdit* holder;
         const char* caption;
+        ColorBox* backSwatch;
+        SampleLabel* foreSwatch;
+        void (frmMain::*swatchClick)();
     };
 
     void buildDesign();
@@ -132,18 +143,21 @@ private:
     void connectHandlers();
     void setWindowHeightTwips(int height);
     void moveWindowTwips(int left, int top);
-    int32_t currentColour() const;
-    void setCurrentColour(int32_t colour);
+    // The target whose name the text of Combo is, or none.
     const Target* currentTarget() const;
-    void setSwatchColour(const Target& target, int32_t colour);
-    int32_t swatchColour(const Target& target) const;
-    void writeHSBFields(int32_t colour);
-    void writeRGBFields(int32_t colour);
-    void writeHexFieldAndHolder(int32_t colour, bool holder);
+    const Target& targetOfSwatch(const QWidget* swatch) const;
+    void setSwatchColor(const Target& target, int32_t color);
+    int32_t swatchColor(const Target& target) const;
+    void writeHSBFields(int32_t color);
+    void writeRGBFields(int32_t color);
+    void writeHexFieldAndHolder(int32_t color, bool holder);
+    // The five holder texts.
+    PageColors pageColors() const;
     QString selectedPageText() const;
     bool readSchemeInto(const QString& path, QString* error);
-    void loadSchemeColours();
-    QString templatesFolder() const;
+    void loadSchemeColors();
+    void showSchemeCaption(const QString& fileTitle);
+    void showWarning(const QString& text);
 
 public:
     // ---- controls, named as in the window design
@@ -154,7 +168,7 @@ public:
     QGroupBox* ColorDisplay = nullptr;
     QWidget* Picture1 = nullptr;
     QLabel* Label6 = nullptr;
-    ColourBox* BGColor = nullptr;
+    ColorBox* BGColor = nullptr;
     SampleLabel* TextColor = nullptr;
     SampleLabel* LinkColor = nullptr;
     SampleLabel* VLinkColor = nullptr;
@@ -176,9 +190,9 @@ public:
     QLabel* NewColorCode = nullptr;
     QLineEdit* txtHex = nullptr;
     QLabel* Label21 = nullptr;
-    ColourBox* lblOldColor = nullptr;
+    ColorBox* lblOldColor = nullptr;
     QLabel* Label22 = nullptr;
-    ColourBox* lblCurrColor = nullptr;
+    ColorBox* lblCurrColor = nullptr;
     QLabel* Label11 = nullptr;
     QLabel* Label12 = nullptr;
     QLabel* Label13 = nullptr;

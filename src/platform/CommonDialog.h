@@ -16,7 +16,6 @@ public:
 
     CommonDialog(Platform& platform, QWidget* parent) : platform_(platform), parent_(parent) {}
 
-    bool CancelError = false;
     QString DialogTitle;
     int Flags = 0;
     QString InitDir;

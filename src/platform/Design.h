@@ -1,9 +1,13 @@
 #pragma once
 
-// What every window's design shares: the interface font its captions were measured for.
+// What every window's design shares: controls named and placed in twips, and the interface font
+// their captions were measured for.
 
 #include <QFont>
 #include <QStringList>
+#include <QWidget>
+
+#include "platform/Twips.h"
 
 // 8 points in a family with the metrics of Arial, which the set-up installs; any sans-serif
 // family where none of them is present.
@@ -13,4 +17,15 @@ inline QFont InterfaceFont(qreal pointSize = 8) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     return font;
+}
+
+// Gives a control its design name, its place in twips (left, top, width, height) and the
+// accessible name of a control that has no caption of its own.
+template <typename W>
+W* place(W* widget, const char* name, const QRect& twips, const QString& accessibleName = {}) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(twipsRect(twips));
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    return widget;
 }

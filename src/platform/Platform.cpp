@@ -14,8 +14,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "picker/Twips.h"
 #include "platform/ScreenColorPicker.h"
+#include "platform/Twips.h"
 
 Platform::Platform() = default;
 Platform::~Platform() = default;

@@ -1,6 +1,6 @@
 #include "windows/frmAbout.h"
 
-#include "picker/Twips.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -36,42 +36,29 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setFixedSize(twipsToPixels(4575), twipsToPixels(2775));
     setFont(InterfaceFont());
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setAccessibleName(QStringLiteral("Program icon"));
-    picIcon->setGeometry(twipsRect(120, 120, 510, 510));
-
-    lblTitle = new QLabel(QStringLiteral("Application Title"), this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setGeometry(twipsRect(840, 120, 3885, 360));
+    picIcon =
+        place(new QLabel(this), "picIcon", {120, 120, 510, 510}, QStringLiteral("Program icon"));
+    lblTitle = place(new QLabel(QStringLiteral("Application Title"), this), "lblTitle",
+                     {840, 120, 3885, 360});
     QFont titleFont = InterfaceFont(12);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-
-    lblVersion = new QLabel(QStringLiteral("Version"), this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setGeometry(twipsRect(840, 480, 3885, 225));
-
-    Label1 = new QLabel(QStringLiteral("This program is provided as is, without warranty of any "
-                                       "kind. You use it and the pages made with it at your own "
-                                       "risk."),
-                        this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    lblVersion =
+        place(new QLabel(QStringLiteral("Version"), this), "lblVersion", {840, 480, 3885, 225});
+    Label1 = place(new QLabel(QStringLiteral("This program is provided as is, without warranty "
+                                             "of any kind. You use it and the pages made with it "
+                                             "at your own risk."),
+                              this),
+                   "Label1", {120, 960, 4335, 735});
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(twipsRect(120, 960, 4335, 735));
-
+    // Two pixels high along the line from (0, 2040) to (4560, 2040).
     Line1 = new EtchedLine(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setGeometry(0, twipsToPixels(2040), twipsToPixels(4560), 2);
-
-    lblDisclaimer = new QLabel(QStringLiteral("Check your pages in several browsers."), this);
-    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    lblDisclaimer->setGeometry(twipsRect(120, 2318, 3135, 225));
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(3360, 2280, 1020, 345));
+    lblDisclaimer = place(new QLabel(QStringLiteral("Check your pages in several browsers."), this),
+                          "lblDisclaimer", {120, 2318, 3135, 225});
+    cmdOK = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", {3360, 2280, 1020, 345});
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

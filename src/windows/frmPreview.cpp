@@ -1,6 +1,6 @@
 #include "windows/frmPreview.h"
 
-#include "picker/Twips.h"
+#include "platform/Design.h"
 
 #include <QDesktopServices>
 #include <QPushButton>
@@ -43,21 +43,17 @@ frmPreview::frmPreview(QWidget* parent) : QWidget(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Html Page Preview"));
     resize(twipsToPixels(7935), twipsToPixels(5655));
+    setFont(InterfaceFont());
 
-    WB1 = new QWebEngineView(this);
-    WB1->setObjectName(QStringLiteral("WB1"));
-    WB1->setAccessibleName(QStringLiteral("Page preview"));
+    WB1 =
+        place(new QWebEngineView(this), "WB1", {0, 0, 7935, 5055}, QStringLiteral("Page preview"));
     auto* page = new PreviewPage(WB1);
     WB1->setPage(page);
     QWebEngineSettings* settings = page->settings();
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    WB1->setGeometry(twipsRect(0, 0, 7935, 5055));
 
-    Exit = new QPushButton(QStringLiteral("Exit"), this);
-    Exit->setObjectName(QStringLiteral("Exit"));
-    Exit->setAccessibleName(QStringLiteral("Exit"));
-    Exit->setGeometry(twipsRect(6720, 5160, 1095, 375));
+    Exit = place(new QPushButton(QStringLiteral("Exit"), this), "Exit", {6720, 5160, 1095, 375});
 
     connect(Exit, &QPushButton::clicked, this, &frmPreview::Exit_Click);
     connect(WB1, &QWebEngineView::loadFinished, this, &frmPreview::pageLoaded);

@@ -27,7 +27,7 @@ private slots:
     void rgbToHsb_data();
     void rgbToHsb();
     void roundTripIsNotExact();
-    void greyAndColouredPathsDiffer();
+    void greyAndColoredPathsDiffer();
     void hsbToLongClamps_data();
     void hsbToLongClamps();
     void rgbToLongClamps_data();
@@ -174,7 +174,7 @@ void TestColorConverter::roundTripIsNotExact() {
     QCOMPARE(cc.Blue(back), 153);
 }
 
-void TestColorConverter::greyAndColouredPathsDiffer() {
+void TestColorConverter::greyAndColoredPathsDiffer() {
     ColorConverter cc;
     QCOMPARE(cc.Red(cc.HSBToRGB(packHSB(0, 0, 30))), 76);
     QCOMPARE(cc.Red(cc.HSBToRGB(packHSB(0, 100, 30))), 77);

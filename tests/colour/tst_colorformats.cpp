@@ -9,7 +9,7 @@ namespace {
 
 // Holders as schemes leave them: "#" and lower case, short ("abc" reads AB 0C 00), garbage
 // (GG0000 reads black) and text before a "#" (12#3456 reads 34 56 00).
-const PageColours kHolders{"#ff8011", "3a7bc4", "abc", "GG0000", "12#3456"};
+const PageColors kHolders{"#ff8011", "3a7bc4", "abc", "GG0000", "12#3456"};
 
 } // namespace
 
@@ -18,15 +18,15 @@ class TestColorFormats : public QObject {
     Q_OBJECT
 
 private slots:
-    void oneColour_data();
-    void oneColour();
+    void oneColor_data();
+    void oneColor();
     void schemeTexts();
     void designTokens();
     void accessibleNames();
 };
 
-void TestColorFormats::oneColour_data() {
-    QTest::addColumn<int>("colour");
+void TestColorFormats::oneColor_data() {
+    QTest::addColumn<int>("color");
     QTest::addColumn<QString>("hex");
     QTest::addColumn<QString>("rgb");
     QTest::addColumn<QString>("hsl");
@@ -68,14 +68,14 @@ void TestColorFormats::oneColour_data() {
                                         << "hsl(28 100% 53%)";
 }
 
-void TestColorFormats::oneColour() {
-    QFETCH(int, colour);
+void TestColorFormats::oneColor() {
+    QFETCH(int, color);
     QFETCH(QString, hex);
     QFETCH(QString, rgb);
     QFETCH(QString, hsl);
-    QCOMPARE(HexColorText(colour), hex);
-    QCOMPARE(CssRgbText(colour), rgb);
-    QCOMPARE(CssHslText(colour), hsl);
+    QCOMPARE(HexColorText(color), hex);
+    QCOMPARE(CssRgbText(color), rgb);
+    QCOMPARE(CssHslText(color), hsl);
 }
 
 void TestColorFormats::schemeTexts() {
@@ -121,7 +121,7 @@ void TestColorFormats::designTokens() {
                                                 "        \"hex\": \"#FF8011\"\n"));
     // Four decimals give every 8-bit value back.
     for (int c = 0; c < 256; ++c) {
-        PageColours grey;
+        PageColors grey;
         grey.backC = QString::number(c * 0x010101, 16).rightJustified(6, '0');
         const QJsonValue v = QJsonDocument::fromJson(DesignTokensText(grey).toUtf8())["page"];
         QCOMPARE(qRound(v["background"]["$value"]["components"][2].toDouble() * 255), c);

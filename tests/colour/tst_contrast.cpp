@@ -71,7 +71,7 @@ void TestContrast::texts() {
     QCOMPARE(LinkDistinctionText(2.999),
              "Link colour against text colour 2.99:1: not distinguishable without underline");
     // Holders read as HexToColor reads them: "abc" is AB 0C 00.
-    const PageColours holders{"#ffffff", "767676", "abc", "#000000", "ffffff"};
+    const PageColors holders{"#ffffff", "767676", "abc", "#000000", "ffffff"};
     QCOMPARE(ContrastRatioText(PageContrastRatio(holders, ContrastRole::Text)), "4.54");
     QCOMPARE(PageContrastRatio(holders, ContrastRole::VisitedLink), 21.0);
     QCOMPARE(PageContrastRatio(holders, ContrastRole::ActiveLink), 1.0);
@@ -89,7 +89,7 @@ void TestContrast::nearestPassing_data() {
     QTest::addColumn<double>("minimum");
     QTest::addColumn<int>("outcome");
     QTest::addColumn<QString>("hsb");
-    QTest::addColumn<int>("colour");
+    QTest::addColumn<int>("color");
     const int passes = int(ContrastFix::Outcome::AlreadyPasses);
     const int found = int(ContrastFix::Outcome::Found);
     const int nothing = int(ContrastFix::Outcome::NothingPasses);
@@ -125,11 +125,11 @@ void TestContrast::nearestPassing() {
     QFETCH(double, minimum);
     QFETCH(int, outcome);
     QFETCH(QString, hsb);
-    QFETCH(int, colour);
+    QFETCH(int, color);
     const ContrastFix fix = NearestPassingColor(target, background, minimum);
     QCOMPARE(int(fix.outcome), outcome);
     QCOMPARE(QString("%1 %2 %3").arg(fix.hue).arg(fix.saturation).arg(fix.brightness), hsb);
-    QCOMPARE(fix.colour, colour);
+    QCOMPARE(fix.color, color);
 }
 
 QTEST_APPLESS_MAIN(TestContrast)

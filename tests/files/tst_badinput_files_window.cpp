@@ -37,11 +37,11 @@ constexpr int HolderLimit = 32767;
 // The colour a text stands for, read here independently: "#" and what precedes it dropped,
 // then pairs of characters 1-2, 3-4, 5-6, each read as hex digits up to the first other
 // character (blanks, tabs and line feeds skipped).
-int32_t colourOf(QString text) {
+int32_t colorOf(QString text) {
     const qsizetype hash = text.indexOf(QLatin1Char('#'));
     if (hash >= 0)
         text = text.mid(hash + 1);
-    int32_t colour = 0;
+    int32_t color = 0;
     for (int pair = 0; pair < 3; ++pair) {
         int value = 0;
         for (const QChar c : QStringView(text).mid(pair * 2, 2)) {
@@ -53,9 +53,9 @@ int32_t colourOf(QString text) {
                 break;
             value = value * 16 + digit;
         }
-        colour |= value << (8 * pair);
+        color |= value << (8 * pair);
     }
-    return colour;
+    return color;
 }
 
 // The five colours as the default page's body tag carries them.
@@ -240,13 +240,13 @@ void TestBadInputFilesWindow::openHugeLine() {
     QCOMPARE(headers(w), expectedHeaders);
     QStringList expectedSwatches;
     for (const QString& value : expectedHolders)
-        expectedSwatches << hexText(colourOf(value));
+        expectedSwatches << hexText(colorOf(value));
     QCOMPARE(swatches(w), expectedSwatches);
     // The page texts carry the holders as they stand, the cut value included.
     QVERIFY(w.BodyString->PageText().contains(bodyTag(expectedHolders)));
-    QCOMPARE(w.lblCurrColor->BackColor(), colourOf(expectedHolders[0]));
+    QCOMPARE(w.lblCurrColor->BackColor(), colorOf(expectedHolders[0]));
     // The fields show the current colour as a colour, not the line as read.
-    QCOMPARE(w.txtHex->text(), hexText(colourOf(expectedHolders[0])));
+    QCOMPARE(w.txtHex->text(), hexText(colorOf(expectedHolders[0])));
     QCOMPARE(w.LastFile->text(), QStringLiteral("huge.tnx"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [huge.tnx]"));
     // Nothing the opening does not replace is lost: target, old colour, marker.

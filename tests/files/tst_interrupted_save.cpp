@@ -47,8 +47,8 @@ int runChild(const QString& what) {
         // A scheme text whose first value line is very long.
         const QString longValue(BigSize, QLatin1Char('A'));
         const QByteArray content =
-            SchemeFileText(longValue, QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF"),
-                           QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF"));
+            SchemeFileText({longValue, QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF"),
+                            QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF")});
         return fs.WriteFileAtomic(path, content) ? 0 : 1;
     }
     return WriteIniValue(fs, path, QStringLiteral("Settings"), QStringLiteral("LastFile"),

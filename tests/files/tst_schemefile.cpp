@@ -31,9 +31,9 @@ private slots:
 };
 
 void TestSchemeFile::fileTextForDefaults() {
-    const QByteArray text =
-        SchemeFileText(QStringLiteral("000000"), QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF"),
-                       QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF"));
+    const QByteArray text = SchemeFileText({QStringLiteral("000000"), QStringLiteral("FFFFFF"),
+                                            QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF"),
+                                            QStringLiteral("FFFFFF")});
     QCOMPARE(text, QByteArray("[Background Color]\r\n000000\r\n"
                               "[Text Color]\r\nFFFFFF\r\n"
                               "[Link Color]\r\nFFFFFF\r\n"
@@ -44,8 +44,8 @@ void TestSchemeFile::fileTextForDefaults() {
 void TestSchemeFile::fileTextKeepsValuesVerbatim() {
     // Distinct values show the order background, text, link, visited, active.
     const QByteArray text =
-        SchemeFileText(QStringLiteral("#ff8000"), QStringLiteral("  a b "), QString(),
-                       QStringLiteral("C0FFEE"), QString::fromLatin1("\xe9\xff"));
+        SchemeFileText({QStringLiteral("#ff8000"), QStringLiteral("  a b "), QString(),
+                        QStringLiteral("C0FFEE"), QString::fromLatin1("\xe9\xff")});
     QCOMPARE(text, QByteArray("[Background Color]\r\n#ff8000\r\n"
                               "[Text Color]\r\n  a b \r\n"
                               "[Link Color]\r\n\r\n"
@@ -65,7 +65,7 @@ void TestSchemeFile::roundTrip_data() {
 
 void TestSchemeFile::roundTrip() {
     QFETCH(QStringList, values);
-    const QByteArray text = SchemeFileText(values[0], values[1], values[2], values[3], values[4]);
+    const QByteArray text = SchemeFileText({values[0], values[1], values[2], values[3], values[4]});
     const QStringList expected{"[Background Color]", values[0], "[Text Color]",  values[1],
                                "[Link Color]",       values[2], "[VLink Color]", values[3],
                                "[ALink Color]",      values[4]};
@@ -123,7 +123,7 @@ void TestSchemeFile::bytesAboveAsciiAndNulSurvive() {
     QCOMPARE(lines[3], QString());
 
     // Written back, the same bytes come out.
-    const QByteArray again = SchemeFileText(lines[1], lines[2], QString(), QString(), QString());
+    const QByteArray again = SchemeFileText({lines[1], lines[2], QString(), QString(), QString()});
     QVERIFY(again.contains(QByteArray("\r\na\0b\r\n", 7)));
     QVERIFY(again.contains("\r\n\x80\xa0\xff\xe9\r\n"));
 }

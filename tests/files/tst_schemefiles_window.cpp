@@ -21,7 +21,7 @@ namespace {
 const QString SchemeFilter = QStringLiteral("Tintara Files - (*.tnx)|*.tnx;");
 
 // Picks a distinct colour for every target from the palette.
-void pickFiveColours(frmMain& w, const int cells[5]) {
+void pickFiveColors(frmMain& w, const int cells[5]) {
     const char* targets[] = {"Background Color", "Text Color", "Link Color", "VLink Color",
                              "ALink Color"};
     for (int i = 0; i < 5; ++i) {
@@ -43,7 +43,7 @@ private slots:
     void dialogs_data();
     void dialogs();
     void cancelChangesNothing();
-    void openKeepsTheColoursAsReadWhateverTheTarget();
+    void openKeepsTheColorsAsReadWhateverTheTarget();
     void openFileContents_data();
     void openFileContents();
     void openFromOutsideTemplates();
@@ -70,7 +70,7 @@ void TestSchemeFilesWindow::saveThenOpenRestoresTheScheme() {
     QVERIFY(t.start());
     frmMain& w = t.w();
     const int cells[5] = {92, 180, 186, 192, 19};
-    pickFiveColours(w, cells);
+    pickFiveColors(w, cells);
     QCOMPARE(holders(w), QStringList({"FFD580", "FF0000", "00FF00", "0000FF", "FFEEE5"}));
     const QStringList saved = fileCommandState(w);
     const QString path = t.platform.path(QStringLiteral("Templates/five.tnx"));
@@ -85,7 +85,7 @@ void TestSchemeFilesWindow::saveThenOpenRestoresTheScheme() {
 
     // Other colours everywhere, then open the saved file.
     const int others[5] = {0, 195, 93, 62, 183};
-    pickFiveColours(w, others);
+    pickFiveColors(w, others);
     QCOMPARE(holders(w), QStringList({"FFFFFF", "FF00FF", "FFFF80", "B2FFE6", "FFFF00"}));
     clickCell(w, 90); // the marker on cell 90 and the old colour FF8080 (to the active link)
     chooseFromList(w.Combo, QStringLiteral("Link Color"));
@@ -93,7 +93,7 @@ void TestSchemeFilesWindow::saveThenOpenRestoresTheScheme() {
 
     QCOMPARE(holders(w), QStringList({"FFD580", "FF0000", "00FF00", "0000FF", "FFEEE5"}));
     QCOMPARE(swatches(w), QStringList({"FFD580", "FF0000", "00FF00", "0000FF", "FFEEE5"}));
-    QCOMPARE(pageColours(w), expectedPages({"FFD580", "FF0000", "00FF00", "0000FF", "FFEEE5"}));
+    QCOMPARE(pageColors(w), expectedPages({"FFD580", "FF0000", "00FF00", "0000FF", "FFEEE5"}));
     QCOMPARE(w.BodyString->PageText(), saved[saved.size() - 2]);
     QCOMPARE(w.CSSString->PageText(), saved.last());
     QCOMPARE(headers(w), QStringList({"[Background Color]", "[Text Color]", "[Link Color]",
@@ -125,7 +125,7 @@ void TestSchemeFilesWindow::savedBytes() {
                         "[ALink Color]\r\nFFFFFF\r\n"));
 
     const int cells[5] = {195, 62, 19, 183, 91};
-    pickFiveColours(w, cells);
+    pickFiveColors(w, cells);
     saveSchemeByButton(t.platform, w, path); // over the old file
     QCOMPARE(t.platform.readFile(QStringLiteral("Templates/defaults.tnx")),
              QByteArray("[Background Color]\r\nFF00FF\r\n[Text Color]\r\nB2FFE6\r\n"
@@ -249,7 +249,7 @@ void TestSchemeFilesWindow::cancelChangesNothing() {
              schemeBytes({"00FF00", "405060", "708090", "A0B0C0", "D0E0F0"}));
 }
 
-void TestSchemeFilesWindow::openKeepsTheColoursAsReadWhateverTheTarget() {
+void TestSchemeFilesWindow::openKeepsTheColorsAsReadWhateverTheTarget() {
     Window t;
     QVERIFY(t.start());
     frmMain& w = t.w();
@@ -260,7 +260,7 @@ void TestSchemeFilesWindow::openKeepsTheColoursAsReadWhateverTheTarget() {
     QCOMPARE(holders(w), QStringList({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
     QCOMPARE(w.textC->text(), QStringLiteral("FF8000"));
     QCOMPARE(w.TextColor->ForeColor(), packed(QStringLiteral("FF8000")));
-    QCOMPARE(pageColours(w), expectedPages({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    QCOMPARE(pageColors(w), expectedPages({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
     // The fields show the background although the target is the text colour.
     QCOMPARE(fields(w), QStringList({"210", "67", "60", "51", "102", "153", "336699"}));
     QCOMPARE(w.Combo->currentText(), QStringLiteral("Text Color"));
@@ -361,7 +361,7 @@ void TestSchemeFilesWindow::openFileContents() {
     QCOMPARE(::holders(w), holders);
     QCOMPARE(::headers(w), headers);
     QCOMPARE(::swatches(w), swatches);
-    QCOMPARE(pageColours(w), expectedPages(holders));
+    QCOMPARE(pageColors(w), expectedPages(holders));
     QCOMPARE(hexText(w.lblCurrColor->BackColor()), swatches[0]);
     QCOMPARE(w.txtHex->text(), hexField);
     QCOMPARE(w.txtRed->text(), QString::number(packed(swatches[0]) & 0xFF));
@@ -425,7 +425,7 @@ void TestSchemeFilesWindow::openReplacesTheTextsInTheOpenCodeView() {
                          schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/v.tnx")));
 
-    QCOMPARE(pageColours(w), expectedPages({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
+    QCOMPARE(pageColors(w), expectedPages({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
     QVERIFY(!w.BodyString->PageText().contains(QStringLiteral("edited")));
     QString shown = w.BodyString->PageText();
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -540,7 +540,7 @@ void TestSchemeFilesWindow::startWithRememberedScheme() {
     QCOMPARE(w.LastFile->text(), QStringLiteral("mine.tnx"));
     QCOMPARE(holders(w), QStringList({"336699", "FF8000", "00FF00", "0000FF", "ff00ff"}));
     QCOMPARE(swatches(w), QStringList({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"}));
-    QCOMPARE(pageColours(w), expectedPages({"336699", "FF8000", "00FF00", "0000FF", "ff00ff"}));
+    QCOMPARE(pageColors(w), expectedPages({"336699", "FF8000", "00FF00", "0000FF", "ff00ff"}));
     QCOMPARE(w.lblCurrColor->BackColor(), packed(QStringLiteral("336699")));
     QCOMPARE(fields(w), QStringList({"210", "67", "60", "51", "102", "153", "336699"}));
     QCOMPARE(w.lblOldColor->BackColor(), 0);
@@ -579,7 +579,7 @@ void TestSchemeFilesWindow::backgroundLineLongerThanTheHexField() {
     QCOMPARE(hexText(w.picBrightness->Point(0, 20)), QStringLiteral("FF8112"));
     // The holder and the page texts keep the line as it was read.
     QCOMPARE(w.backC->text(), QString::fromLatin1(line));
-    QCOMPARE(pageColours(w), expectedPages({line, "0022FF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    QCOMPARE(pageColors(w), expectedPages({line, "0022FF", "FFFFFF", "FFFFFF", "FFFFFF"}));
 }
 
 void TestSchemeFilesWindow::startUpSettings_data() {
@@ -671,7 +671,7 @@ void TestSchemeFilesWindow::startWithUnreadableRememberedScheme() {
     QCOMPARE(w.lblCurrColor->BackColor(), 0);
     QCOMPARE(w.lblOldColor->BackColor(), 0);
     QCOMPARE(w.txtHex->text(), QStringLiteral("000000"));
-    QCOMPARE(pageColours(w), expectedPages({"000000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
+    QCOMPARE(pageColors(w), expectedPages({"000000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}));
 }
 
 void TestSchemeFilesWindow::startWithoutSettingsAndCloseStoresTheMessage() {

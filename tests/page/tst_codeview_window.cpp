@@ -3,12 +3,15 @@
 // the page texts shown in the editors, and pasting or dropping data that carries nothing.
 
 #include "FakePlatform.h"
-#include "picker/Twips.h"
+#include "page/PageTextBox.h"
+#include "page/SampleLabel.h"
 #include "picker/frmMain.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>

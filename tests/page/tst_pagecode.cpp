@@ -11,7 +11,7 @@ namespace {
 
 const QString Url = QString::fromLatin1(SampleLinkUrl);
 
-PageColours InitialColours() {
+PageColors InitialColors() {
     return {QStringLiteral("000000"), QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF"),
             QStringLiteral("FFFFFF"), QStringLiteral("FFFFFF")};
 }
@@ -91,11 +91,9 @@ private slots:
     void eachHolderLandsInItsPlaces();
     void lowerCaseHoldersInsertedAsTheyAre();
     void emptyBackgroundHolder();
-    void changingTextColourChangesThreePlaces();
+    void changingTextColorChangesThreePlaces();
     void onlyCrLfLineBreaks_data();
     void onlyCrLfLineBreaks();
-    void buildReusesAndReplacesTheWholeText();
-    void returningAndBuildingFunctionsAgree();
 };
 
 void TestPageCode::sampleLinkUrlIsAbsolute() {
@@ -105,7 +103,7 @@ void TestPageCode::sampleLinkUrlIsAbsolute() {
 }
 
 void TestPageCode::defaultPageForInitialHolders() {
-    const QString page = DefaultHtmlPage(InitialColours());
+    const QString page = DefaultHtmlPage(InitialColors());
     const QString expected =
         QStringLiteral("<html>\r\n"
                        "<head>\r\n"
@@ -127,7 +125,7 @@ void TestPageCode::defaultPageForInitialHolders() {
 }
 
 void TestPageCode::cssPageForInitialHolders() {
-    const QString page = CssHtmlPage(InitialColours());
+    const QString page = CssHtmlPage(InitialColors());
     const QString expected =
         QStringLiteral("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
                        "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\r\n"
@@ -191,10 +189,10 @@ void TestPageCode::lengthsForSixDigitHolders() {
     QFETCH(QString, link);
     QFETCH(QString, vlink);
     QFETCH(QString, alink);
-    const PageColours colours{back, text, link, vlink, alink};
+    const PageColors colors{back, text, link, vlink, alink};
     const auto urlLength = static_cast<qsizetype>(std::strlen(SampleLinkUrl));
-    QCOMPARE(DefaultHtmlPage(colours).size(), 288 + urlLength);
-    QCOMPARE(CssHtmlPage(colours).size(), 602 + urlLength);
+    QCOMPARE(DefaultHtmlPage(colors).size(), 288 + urlLength);
+    QCOMPARE(CssHtmlPage(colors).size(), 602 + urlLength);
 }
 
 void TestPageCode::eachHolderLandsInItsPlaces_data() {
@@ -237,17 +235,17 @@ void TestPageCode::eachHolderLandsInItsPlaces() {
     QFETCH(QStringList, defaultLines);
     QFETCH(QStringList, cssLines);
 
-    PageColours colours = InitialColours();
-    QString* holders[] = {&colours.backC, &colours.textC, &colours.linkC, &colours.vlinkC,
-                          &colours.alinkC};
+    PageColors colors = InitialColors();
+    QString* holders[] = {&colors.backC, &colors.textC, &colors.linkC, &colors.vlinkC,
+                          &colors.alinkC};
     const char* markers[] = {"b-ack", "t-ext", "l-ink", "v-link", "a-link"};
     *holders[holder] = QString::fromLatin1(markers[holder]);
 
-    const QStringList page = DefaultHtmlPage(colours).split(QStringLiteral("\r\n"));
+    const QStringList page = DefaultHtmlPage(colors).split(QStringLiteral("\r\n"));
     QCOMPARE(page.size(), 11);
     QCOMPARE(page[7], defaultLines[0]);
 
-    const QStringList css = CssHtmlPage(colours).split(QStringLiteral("\r\n"));
+    const QStringList css = CssHtmlPage(colors).split(QStringLiteral("\r\n"));
     QCOMPARE(css.size(), 24);
     const QString marker = QString::fromLatin1(markers[holder]);
     QStringList withMarker;
@@ -258,13 +256,13 @@ void TestPageCode::eachHolderLandsInItsPlaces() {
 }
 
 void TestPageCode::lowerCaseHoldersInsertedAsTheyAre() {
-    const PageColours colours{QStringLiteral("ff8000"), QStringLiteral("abcdef"),
-                              QStringLiteral("00ff00"), QStringLiteral("c0c0c0"),
-                              QStringLiteral("#ff8000")};
-    const QStringList page = DefaultHtmlPage(colours).split(QStringLiteral("\r\n"));
+    const PageColors colors{QStringLiteral("ff8000"), QStringLiteral("abcdef"),
+                            QStringLiteral("00ff00"), QStringLiteral("c0c0c0"),
+                            QStringLiteral("#ff8000")};
+    const QStringList page = DefaultHtmlPage(colors).split(QStringLiteral("\r\n"));
     QCOMPARE(page[7], QStringLiteral("<body bgcolor=\"#ff8000\" TEXT=\"#abcdef\" LINK=\"#00ff00\" "
                                      "VLINK=\"#c0c0c0\" ALINK=\"##ff8000\">"));
-    const QStringList css = CssHtmlPage(colours).split(QStringLiteral("\r\n"));
+    const QStringList css = CssHtmlPage(colors).split(QStringLiteral("\r\n"));
     QCOMPARE(css[9], QStringLiteral("     background-color:#ff8000;"));
     QCOMPARE(css[10], QStringLiteral("     color:#abcdef;"));
     QCOMPARE(css[13], QStringLiteral("a:link { color:#00ff00; }"));
@@ -274,21 +272,21 @@ void TestPageCode::lowerCaseHoldersInsertedAsTheyAre() {
 }
 
 void TestPageCode::emptyBackgroundHolder() {
-    PageColours colours = InitialColours();
-    colours.backC.clear();
-    const QStringList page = DefaultHtmlPage(colours).split(QStringLiteral("\r\n"));
+    PageColors colors = InitialColors();
+    colors.backC.clear();
+    const QStringList page = DefaultHtmlPage(colors).split(QStringLiteral("\r\n"));
     QCOMPARE(page[7], QStringLiteral("<body bgcolor=\"#\" TEXT=\"#FFFFFF\" LINK=\"#FFFFFF\" "
                                      "VLINK=\"#FFFFFF\" ALINK=\"#FFFFFF\">"));
-    const QStringList css = CssHtmlPage(colours).split(QStringLiteral("\r\n"));
+    const QStringList css = CssHtmlPage(colors).split(QStringLiteral("\r\n"));
     QCOMPARE(css[9], QStringLiteral("     background-color:#;"));
     const auto urlLength = static_cast<qsizetype>(std::strlen(SampleLinkUrl));
-    QCOMPARE(DefaultHtmlPage(colours).size(), 288 - 6 + urlLength);
-    QCOMPARE(CssHtmlPage(colours).size(), 602 - 6 + urlLength);
+    QCOMPARE(DefaultHtmlPage(colors).size(), 288 - 6 + urlLength);
+    QCOMPARE(CssHtmlPage(colors).size(), 602 - 6 + urlLength);
 }
 
-void TestPageCode::changingTextColourChangesThreePlaces() {
-    PageColours before = InitialColours();
-    PageColours after = before;
+void TestPageCode::changingTextColorChangesThreePlaces() {
+    PageColors before = InitialColors();
+    PageColors after = before;
     after.textC = QStringLiteral("123456");
 
     const QString defaultBefore = DefaultHtmlPage(before);
@@ -343,7 +341,7 @@ void TestPageCode::onlyCrLfLineBreaks_data() {
 
 void TestPageCode::onlyCrLfLineBreaks() {
     QFETCH(bool, css);
-    const QString page = css ? CssHtmlPage(InitialColours()) : DefaultHtmlPage(InitialColours());
+    const QString page = css ? CssHtmlPage(InitialColors()) : DefaultHtmlPage(InitialColors());
     int pairs = 0;
     for (qsizetype i = 0; i < page.size(); ++i) {
         if (page[i] == QLatin1Char('\r')) {
@@ -358,34 +356,6 @@ void TestPageCode::onlyCrLfLineBreaks() {
     }
     QCOMPARE(pairs, css ? 23 : 10);
     QVERIFY(page.endsWith(QLatin1String("</html>")));
-}
-
-void TestPageCode::buildReusesAndReplacesTheWholeText() {
-    QString out = QStringLiteral("user edits that must go away");
-    BuildDefaultHtmlPage(InitialColours(), out);
-    QCOMPARE(out, JoinCrLf(ExpectedDefaultLines(Url)));
-
-    // Building into a string that already holds a longer text keeps its storage.
-    QString cssOut;
-    BuildCssHtmlPage(InitialColours(), cssOut);
-    const QChar* storage = cssOut.constData();
-    BuildDefaultHtmlPage(InitialColours(), cssOut);
-    QCOMPARE(cssOut, JoinCrLf(ExpectedDefaultLines(Url)));
-    QCOMPARE(cssOut.constData(), storage);
-    BuildCssHtmlPage(InitialColours(), cssOut);
-    QCOMPARE(cssOut, JoinCrLf(ExpectedCssLines(Url)));
-    QCOMPARE(cssOut.constData(), storage);
-}
-
-void TestPageCode::returningAndBuildingFunctionsAgree() {
-    const PageColours colours{QStringLiteral("010203"), QStringLiteral("a0b0c0"),
-                              QStringLiteral(""), QStringLiteral("x"),
-                              QStringLiteral("0123456789")};
-    QString out;
-    BuildDefaultHtmlPage(colours, out);
-    QCOMPARE(out, DefaultHtmlPage(colours));
-    BuildCssHtmlPage(colours, out);
-    QCOMPARE(out, CssHtmlPage(colours));
 }
 
 QTEST_APPLESS_MAIN(TestPageCode)

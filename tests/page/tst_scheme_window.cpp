@@ -5,8 +5,8 @@
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/Twips.h"
 #include "picker/frmMain.h"
+#include "platform/Twips.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -142,9 +142,9 @@ void TestSchemeWindow::chooseTarget() {
     // The pick went to the background; open the scheme again to restore it.
     openScheme(t.platform, w, Scheme);
     const QStringList holdersBefore = holders(w);
-    const QStringList pagesBefore = pageColours(w);
+    const QStringList pagesBefore = pageColors(w);
     QCOMPARE(pagesBefore, expectedPages("336699", "FF8000", "00FF00", "FFFFFF", "ff00cc"));
-    const int32_t oldColour = w.lblOldColor->BackColor();
+    const int32_t oldColor = w.lblOldColor->BackColor();
     const QString oldCode = w.txtHex2->text();
     const int markerLeft = w.selector->LeftTwips;
     const bool markerHidden = w.selector->isHidden();
@@ -165,8 +165,8 @@ void TestSchemeWindow::chooseTarget() {
     QCOMPARE(holders(w), expectedHolders);
     QCOMPARE(swatches(w), QStringList({"336699", "FF8000", "00FF00", "FFFFFF", "FF00CC"}));
     // Not rebuilt here.
-    QCOMPARE(pageColours(w), pagesBefore);
-    QCOMPARE(w.lblOldColor->BackColor(), oldColour);
+    QCOMPARE(pageColors(w), pagesBefore);
+    QCOMPARE(w.lblOldColor->BackColor(), oldColor);
     QCOMPARE(w.txtHex2->text(), oldCode);
     QCOMPARE(w.selector->LeftTwips, markerLeft);
     QCOMPARE(w.selector->isHidden(), markerHidden);
@@ -180,21 +180,21 @@ void TestSchemeWindow::lowerCaseHolderIsRewrittenWhenChosen() {
                "[Background Color]\r\n000000\r\n[Text Color]\r\nFFFFFF\r\n[Link Color]\r\n"
                "ff00cc\r\n[VLink Color]\r\nFFFFFF\r\n[ALink Color]\r\nFFFFFF\r\n");
     QCOMPARE(w.linkC->text(), QStringLiteral("ff00cc"));
-    QCOMPARE(pageColours(w), expectedPages("000000", "FFFFFF", "ff00cc", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages("000000", "FFFFFF", "ff00cc", "FFFFFF", "FFFFFF"));
 
     chooseFromList(w.Combo, QStringLiteral("Link Color"));
 
     QCOMPARE(w.linkC->text(), QStringLiteral("FF00CC"));
     QCOMPARE(w.LinkColor->ForeColor(), packed(QStringLiteral("FF00CC")));
     QCOMPARE(w.txtHex->text(), QStringLiteral("FF00CC"));
-    QCOMPARE(pageColours(w), expectedPages("000000", "FFFFFF", "ff00cc", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages("000000", "FFFFFF", "ff00cc", "FFFFFF", "FFFFFF"));
 
     // The next rebuild (a key in a field, same colour) carries the canonical text.
     QTest::mouseClick(w.txtRed, Qt::LeftButton, {}, w.txtRed->rect().center());
     QTRY_VERIFY(w.txtRed->hasFocus());
     QTest::keyClick(w.txtRed, Qt::Key_End);
     QCOMPARE(w.lblCurrColor->BackColor(), packed(QStringLiteral("FF00CC")));
-    QCOMPARE(pageColours(w), expectedPages("000000", "FFFFFF", "FF00CC", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages("000000", "FFFFFF", "FF00CC", "FFFFFF", "FFFFFF"));
 }
 
 void TestSchemeWindow::sampleLabelClick_data() {
@@ -224,7 +224,7 @@ void TestSchemeWindow::sampleLabelClick() {
     const QStringList fieldsBefore = fields(w);
     const QStringList holdersBefore = holders(w);
     const QStringList swatchesBefore = swatches(w);
-    const QStringList pagesBefore = pageColours(w);
+    const QStringList pagesBefore = pageColors(w);
     const int32_t current = w.lblCurrColor->BackColor();
     const int32_t strip = w.picBrightness->Point(0, 100);
 
@@ -235,7 +235,7 @@ void TestSchemeWindow::sampleLabelClick() {
     QCOMPARE(fields(w), fieldsBefore);
     QCOMPARE(holders(w), holdersBefore);
     QCOMPARE(swatches(w), swatchesBefore);
-    QCOMPARE(pageColours(w), pagesBefore);
+    QCOMPARE(pageColors(w), pagesBefore);
     QCOMPARE(w.lblCurrColor->BackColor(), current);
     QCOMPARE(w.picBrightness->Point(0, 100), strip);
 
@@ -247,7 +247,7 @@ void TestSchemeWindow::sampleLabelClick() {
     QStringList expectedSwatches = swatchesBefore;
     expectedSwatches[slot] = QStringLiteral("FF0000");
     QCOMPARE(swatches(w), expectedSwatches);
-    QCOMPARE(pageColours(w),
+    QCOMPARE(pageColors(w),
              expectedPages(expectedHolders[0], expectedHolders[1], expectedHolders[2],
                            expectedHolders[3], expectedHolders[4]));
     QCOMPARE(w.NewColorCode->text(), QStringLiteral("Background Color:"));

@@ -96,13 +96,13 @@ private:
     }
 
     // The colour everywhere it shows for the background target.
-    void checkColour(int32_t colour) const {
-        QCOMPARE(hexText(w->lblCurrColor->BackColor()), hexText(colour));
-        QCOMPARE(w->txtHex->text(), hexText(colour));
-        QCOMPARE(w->backC->text(), hexText(colour));
-        QCOMPARE(hexText(w->BGColor->BackColor()), hexText(colour));
+    void checkColor(int32_t color) const {
+        QCOMPARE(hexText(w->lblCurrColor->BackColor()), hexText(color));
+        QCOMPARE(w->txtHex->text(), hexText(color));
+        QCOMPARE(w->backC->text(), hexText(color));
+        QCOMPARE(hexText(w->BGColor->BackColor()), hexText(color));
         QVERIFY(w->BodyString->PageText().contains(QStringLiteral("<body bgcolor=\"#") +
-                                                   hexText(colour) + QLatin1Char('"')));
+                                                   hexText(color) + QLatin1Char('"')));
     }
 
 private slots:
@@ -199,7 +199,7 @@ private slots:
         QVERIFY(typeInto(w->txtRed, QStringLiteral("10")));
         QVERIFY(typeInto(w->txtGreen, QStringLiteral("20")));
         QVERIFY(typeInto(w->txtBlue, QStringLiteral("30")));
-        checkColour(packed(10, 20, 30));
+        checkColor(packed(10, 20, 30));
         QLineEdit* box = field(name);
         QVERIFY(enter(box));
 
@@ -214,7 +214,7 @@ private slots:
         rgb[index] = component;
         shown[index] = afterRelease;
         QCOMPARE(rgbFields(), shown);
-        checkColour(packed(rgb[0], rgb[1], rgb[2]));
+        checkColor(packed(rgb[0], rgb[1], rgb[2]));
     }
 
     // The same pastes into the hue/saturation/brightness fields. Colours worked out by hand:
@@ -226,7 +226,7 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("afterPaste");
         QTest::addColumn<QString>("afterRelease");
-        QTest::addColumn<int>("colour");
+        QTest::addColumn<int>("color");
         QTest::newRow("9e9 in hue shows 360") << "txtHue" << QStringList{"0", "100", "100"} << "9e9"
                                               << "9e9"
                                               << "360" << packed(255, 0, 4);
@@ -270,7 +270,7 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(QString, afterPaste);
         QFETCH(QString, afterRelease);
-        QFETCH(int, colour);
+        QFETCH(int, color);
         QVERIFY(typeInto(w->txtHue, typedFirst[0]));
         QVERIFY(typeInto(w->txtSat, typedFirst[1]));
         QVERIFY(typeInto(w->txtBri, typedFirst[2]));
@@ -286,7 +286,7 @@ private slots:
               : name == QLatin1String("txtSat") ? 1
                                                 : 2] = afterRelease;
         QCOMPARE(hsbFields(), shown);
-        checkColour(colour);
+        checkColor(color);
     }
 
     // Characters outside plain ASCII, pasted or typed into a numeric field, are not digits: the
@@ -299,7 +299,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("typed"); // else pasted with Ctrl+V
         QTest::addColumn<QString>("afterPaste");
-        QTest::addColumn<int>("colour");
+        QTest::addColumn<int>("color");
         QTest::newRow("full-width digits")
             << "txtRed" << QStringLiteral("\uFF11\uFF12\uFF13") << false
             << QStringLiteral("\uFF11\uFF12\uFF13") << packed(0, 20, 30);
@@ -328,19 +328,19 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, typed);
         QFETCH(QString, afterPaste);
-        QFETCH(int, colour);
+        QFETCH(int, color);
         const bool rgb = name == QLatin1String("txtRed") || name == QLatin1String("txtGreen") ||
                          name == QLatin1String("txtBlue");
         if (rgb) {
             QVERIFY(typeInto(w->txtRed, QStringLiteral("10")));
             QVERIFY(typeInto(w->txtGreen, QStringLiteral("20")));
             QVERIFY(typeInto(w->txtBlue, QStringLiteral("30")));
-            checkColour(packed(10, 20, 30));
+            checkColor(packed(10, 20, 30));
         } else {
             QVERIFY(typeInto(w->txtHue, QStringLiteral("120")));
             QVERIFY(typeInto(w->txtSat, QStringLiteral("100")));
             QVERIFY(typeInto(w->txtBri, QStringLiteral("100")));
-            checkColour(packed(0, 255, 0));
+            checkColor(packed(0, 255, 0));
         }
         QLineEdit* box = field(name);
         QVERIFY(enter(box));
@@ -352,7 +352,7 @@ private slots:
             QCOMPARE(pasteWithKeys(box, text), afterPaste);
         }
         QCOMPARE(box->text(), QStringLiteral("0"));
-        checkColour(colour);
+        checkColor(color);
     }
 
     // The hex field takes any text and is never corrected: full-width letters and emoji are no
@@ -361,7 +361,7 @@ private slots:
     void otherCharactersInTheHexField_data() {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("kept");
-        QTest::addColumn<int>("colour");
+        QTest::addColumn<int>("color");
         QTest::newRow("full-width ABCDEF")
             << QStringLiteral("\uFF21\uFF22\uFF23\uFF24\uFF25\uFF26")
             << QStringLiteral("\uFF21\uFF22\uFF23\uFF24\uFF25\uFF26") << packed(0, 0, 0);
@@ -377,18 +377,18 @@ private slots:
     void otherCharactersInTheHexField() {
         QFETCH(QString, pasted);
         QFETCH(QString, kept);
-        QFETCH(int, colour);
+        QFETCH(int, color);
         QVERIFY(typeInto(w->txtHex, QStringLiteral("123456")));
         QVERIFY(enter(w->txtHex));
         QCOMPARE(pasteWithKeys(w->txtHex, pasted), kept);
         QCOMPARE(w->txtHex->text(), kept);
-        QCOMPARE(hexText(w->lblCurrColor->BackColor()), hexText(colour));
-        QCOMPARE(w->backC->text(), hexText(colour));
-        QCOMPARE(hexText(w->BGColor->BackColor()), hexText(colour));
+        QCOMPARE(hexText(w->lblCurrColor->BackColor()), hexText(color));
+        QCOMPARE(w->backC->text(), hexText(color));
+        QCOMPARE(hexText(w->BGColor->BackColor()), hexText(color));
         QVERIFY(w->BodyString->PageText().contains(QStringLiteral("<body bgcolor=\"#") +
-                                                   hexText(colour) + QLatin1Char('"')));
-        QCOMPARE(w->txtRed->text(), QString::number(colour & 0xFF));
-        QCOMPARE(w->txtBlue->text(), QString::number((colour >> 16) & 0xFF));
+                                                   hexText(color) + QLatin1Char('"')));
+        QCOMPARE(w->txtRed->text(), QString::number(color & 0xFF));
+        QCOMPARE(w->txtBlue->text(), QString::number((color >> 16) & 0xFF));
     }
 
     // Text pasted with the mouse into a red/green/blue field is neither checked nor applied:
@@ -434,19 +434,19 @@ private slots:
 
         QCOMPARE(w->txtBlue->text(), shown);
         QCOMPARE(rgbFields(), QStringList({"10", "20", shown}));
-        checkColour(packed(10, 20, 30));
+        checkColor(packed(10, 20, 30));
         QCOMPARE(w->BodyString->PageText(), body);
 
         // A key released in the red field applies the group with the unchecked blue text.
         QVERIFY(typeInto(w->txtRed, QStringLiteral("7")));
         QCOMPARE(rgbFields(), QStringList({"7", "20", shown}));
-        checkColour(packed(7, 20, counted));
+        checkColor(packed(7, 20, counted));
 
         // A key released in the blue field checks it.
         QVERIFY(enter(w->txtBlue));
         QTest::keyClick(w->txtBlue, Qt::Key_End);
         QCOMPARE(w->txtBlue->text(), checked);
-        checkColour(packed(7, 20, counted));
+        checkColor(packed(7, 20, counted));
     }
 
     // The same in the hue/saturation/brightness group: a non-numeric hue left by a mouse paste
@@ -456,22 +456,22 @@ private slots:
         QVERIFY(typeInto(w->txtHue, QStringLiteral("120")));
         QVERIFY(typeInto(w->txtSat, QStringLiteral("100")));
         QVERIFY(typeInto(w->txtBri, QStringLiteral("100")));
-        checkColour(packed(0, 255, 0));
+        checkColor(packed(0, 255, 0));
 
         pasteWithMouse(w->txtHue, QStringLiteral("x"));
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(hsbFields(), QStringList({"x", "100", "100"}));
-        checkColour(packed(0, 255, 0));
+        checkColor(packed(0, 255, 0));
 
         QVERIFY(typeInto(w->txtSat, QStringLiteral("100")));
         QCOMPARE(hsbFields(), QStringList({"x", "100", "100"}));
-        checkColour(packed(255, 0, 0));
+        checkColor(packed(255, 0, 0));
 
         QVERIFY(enter(w->txtHue));
         QTest::keyClick(w->txtHue, Qt::Key_Right);
         QCOMPARE(w->txtHue->text(), QStringLiteral("0"));
-        checkColour(packed(255, 0, 0));
+        checkColor(packed(255, 0, 0));
 
         // The right click into a field that does not have the focus selects its text, so the
         // paste replaces it.
@@ -480,21 +480,21 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(w->txtHue->text(), QStringLiteral("999"));
-        checkColour(packed(255, 0, 0));
+        checkColor(packed(255, 0, 0));
         QVERIFY(typeInto(w->txtBri, QStringLiteral("100")));
-        checkColour(packed(255, 0, 4)); // hue 359
+        checkColor(packed(255, 0, 4)); // hue 359
         QCOMPARE(w->txtHue->text(), QStringLiteral("999"));
         QVERIFY(enter(w->txtHue));
         QTest::keyClick(w->txtHue, Qt::Key_Left);
         QCOMPARE(w->txtHue->text(), QStringLiteral("360"));
-        checkColour(packed(255, 0, 4));
+        checkColor(packed(255, 0, 4));
     }
 
     // A mouse paste into the hex field: cut to six characters, not read until a key is released
     // there, then read from after its "#" without any correction of the text.
     void mousePasteIntoTheHexFieldWaitsForAKeyRelease() {
         QVERIFY(typeInto(w->txtHex, QStringLiteral("102030")));
-        checkColour(packed(0x10, 0x20, 0x30));
+        checkColor(packed(0x10, 0x20, 0x30));
         QVERIFY(enter(w->txtRed));
 
         pasteWithMouse(w->txtHex, QStringLiteral("#ff8000zz"));

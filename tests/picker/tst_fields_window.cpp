@@ -66,12 +66,12 @@ private slots:
         QCOMPARE(w->txtHue->text(), QStringLiteral("4"));
         QTest::keyClick(w->txtHue, '0');
         QCOMPARE(w->txtHue->text(), QStringLiteral("40"));
-        QCOMPARE(w->lblCurrColor->BackColor(), hsbColour(40, 100, 100));
+        QCOMPARE(w->lblCurrColor->BackColor(), hsbColor(40, 100, 100));
         QTest::keyClick(w->txtHue, '0');
         QCOMPARE(w->txtHue->text(), QStringLiteral("360"));
         // The colour is made with hue 359: red 255, green 0, blue 4.
         QCOMPARE(w->lblCurrColor->BackColor(), packed(255, 0, 4));
-        QCOMPARE(w->lblCurrColor->BackColor(), hsbColour(359, 100, 100));
+        QCOMPARE(w->lblCurrColor->BackColor(), hsbColor(359, 100, 100));
         QCOMPARE(w->txtRed->text(), QStringLiteral("255"));
         QCOMPARE(w->txtGreen->text(), QStringLiteral("0"));
         QCOMPARE(w->txtBlue->text(), QStringLiteral("4"));
@@ -166,7 +166,7 @@ private slots:
         QTest::keyClick(w->txtSat, Qt::Key_Left);
         QTest::keyClick(w->txtSat, 'e');
         QCOMPARE(w->txtSat->text(), QStringLiteral("100"));
-        QCOMPARE(w->lblCurrColor->BackColor(), hsbColour(0, 100, 100));
+        QCOMPARE(w->lblCurrColor->BackColor(), hsbColor(0, 100, 100));
         QCOMPARE(w->lblCurrColor->BackColor(), packed(255, 0, 0));
     }
 
@@ -196,11 +196,11 @@ private slots:
         QVERIFY(typeInto(w->txtBri, QStringLiteral("100")));
         QVERIFY(typeInto(w->txtSat, keys));
         QCOMPARE(w->txtSat->text(), shown);
-        QCOMPARE(w->lblCurrColor->BackColor(), hsbColour(0, saturation, 100));
+        QCOMPARE(w->lblCurrColor->BackColor(), hsbColor(0, saturation, 100));
         // The neighbouring saturations give other colours, so the count is exact.
-        QVERIFY(w->lblCurrColor->BackColor() != hsbColour(0, saturation + 1, 100));
+        QVERIFY(w->lblCurrColor->BackColor() != hsbColor(0, saturation + 1, 100));
         if (saturation > 0)
-            QVERIFY(w->lblCurrColor->BackColor() != hsbColour(0, saturation - 1, 100));
+            QVERIFY(w->lblCurrColor->BackColor() != hsbColor(0, saturation - 1, 100));
     }
 
     void enteringSelectsAll_data() {
@@ -380,7 +380,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("colour");
+        QTest::addColumn<int>("color");
         QTest::newRow("txtHex") << "txtHex"
                                 << "ABCDEF12"
                                 << "ABCDEF" << packed(0xAB, 0xCD, 0xEF);
@@ -396,22 +396,22 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, pasted);
         QFETCH(QString, shown);
-        QFETCH(int, colour);
+        QFETCH(int, color);
         QLineEdit* box = field(name);
         QVERIFY(enter(box));
         QCOMPARE(box->selectedText(), box->text());
         QGuiApplication::clipboard()->setText(pasted);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), shown);
-        QCOMPARE(w->lblCurrColor->BackColor(), colour);
+        QCOMPARE(w->lblCurrColor->BackColor(), color);
     }
 
     void navigationKeyRunsThePathAgain() {
         QVERIFY(typeInto(w->txtRed, QStringLiteral("10")));
         QVERIFY(typeInto(w->txtGreen, QStringLiteral("20")));
         QVERIFY(typeInto(w->txtBlue, QStringLiteral("30")));
-        const int32_t colour = packed(10, 20, 30);
-        QCOMPARE(w->lblCurrColor->BackColor(), colour);
+        const int32_t color = packed(10, 20, 30);
+        QCOMPARE(w->lblCurrColor->BackColor(), color);
         QCOMPARE(w->backC->text(), QStringLiteral("0A141E"));
 
         // Make the text colour the target with a click on its sample line, then edit the
@@ -431,14 +431,14 @@ private slots:
         QVERIFY(enter(w->txtRed));
         QTest::keyClick(w->txtRed, Qt::Key_Right);
         QCOMPARE(w->txtRed->text(), QStringLiteral("10"));
-        QCOMPARE(w->lblCurrColor->BackColor(), colour);
+        QCOMPARE(w->lblCurrColor->BackColor(), color);
         // The whole path ran: strip, HSB and hex fields, target and both page texts.
         QCOMPARE(w->picBrightness->Point(0, 0),
-                 hsbColour(210, 67, 100)); // hue and saturation of 10, 20, 30
+                 hsbColor(210, 67, 100)); // hue and saturation of 10, 20, 30
         QCOMPARE(w->txtHue->text(), QStringLiteral("210"));
         QCOMPARE(w->txtHex->text(), QStringLiteral("0A141E"));
         QCOMPARE(w->textC->text(), QStringLiteral("0A141E"));
-        QCOMPARE(w->TextColor->ForeColor(), colour);
+        QCOMPARE(w->TextColor->ForeColor(), color);
         QVERIFY(!w->BodyString->PageText().contains(QStringLiteral("<!-- edited -->")));
         QVERIFY(w->BodyString->PageText().contains(QStringLiteral("TEXT=\"#0A141E\"")));
         QVERIFY(w->CSSString->PageText().contains(QStringLiteral("     color:#0A141E;")));
@@ -461,7 +461,7 @@ private slots:
         QVERIFY(w->txtHue->hasFocus());
         QCOMPARE(w->txtHue->selectedText(), QStringLiteral("161"));
         const int32_t reread = packed(0xB2, 0xFF, 0xE7);
-        QCOMPARE(hsbColour(161, 30, 100), reread);
+        QCOMPARE(hsbColor(161, 30, 100), reread);
         QCOMPARE(w->lblCurrColor->BackColor(), reread);
         QCOMPARE(w->txtHex->text(), QStringLiteral("B2FFE7"));
         QCOMPARE(w->txtBlue->text(), QStringLiteral("231"));

@@ -119,7 +119,7 @@ void TestFieldText::padHex() {
 }
 
 void TestFieldText::colorToHex_data() {
-    QTest::addColumn<int>("colour");
+    QTest::addColumn<int>("color");
     QTest::addColumn<QString>("expected");
     QTest::newRow("blue") << packRGB(0, 0, 255) << "0000FF";
     QTest::newRow("red") << packRGB(255, 0, 0) << "FF0000";
@@ -133,9 +133,9 @@ void TestFieldText::colorToHex_data() {
 }
 
 void TestFieldText::colorToHex() {
-    QFETCH(int, colour);
+    QFETCH(int, color);
     QFETCH(QString, expected);
-    QCOMPARE(ColorToHex(colour), expected);
+    QCOMPARE(ColorToHex(color), expected);
 }
 
 void TestFieldText::hexRoundTrip() {
@@ -145,14 +145,13 @@ void TestFieldText::hexRoundTrip() {
     for (int a = 0; a < 256; ++a) {
         for (int x : others) {
             for (int y : others) {
-                for (const int32_t colour :
-                     {packRGB(a, x, y), packRGB(x, a, y), packRGB(x, y, a)}) {
-                    QString text = ColorToHex(colour);
+                for (const int32_t color : {packRGB(a, x, y), packRGB(x, a, y), packRGB(x, y, a)}) {
+                    QString text = ColorToHex(color);
                     const QString written = text;
                     const int32_t back = HexToColor(text);
                     const QString expected = QString::asprintf(
-                        "%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-                    if (back != colour || written != expected) {
+                        "%02X%02X%02X", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+                    if (back != color || written != expected) {
                         ++failures;
                     }
                 }
@@ -392,10 +391,10 @@ void TestFieldText::longTexts() {
         QStringLiteral("&H") + QString(kLong, QLatin1Char('0')) + QStringLiteral("10");
     QCOMPARE(FieldInteger(longHexZeros), 16);
 
-    QString longColour =
+    QString longColor =
         QString(kLong, QLatin1Char('A')) + QLatin1Char('#') + QStringLiteral("102030");
-    QCOMPARE(HexToColor(longColour), packRGB(0x10, 0x20, 0x30));
-    QCOMPARE(longColour, QStringLiteral("102030"));
+    QCOMPARE(HexToColor(longColor), packRGB(0x10, 0x20, 0x30));
+    QCOMPARE(longColor, QStringLiteral("102030"));
 }
 
 // The limit of six: before and after the user's edit, the caret after it, what the box keeps.

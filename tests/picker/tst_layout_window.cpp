@@ -3,10 +3,12 @@
 // assistive tools read.
 
 #include "FakePlatform.h"
+#include "page/PageTextBox.h"
+#include "page/SampleLabel.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/TextBox.h"
-#include "picker/Twips.h"
 #include "picker/frmMain.h"
+#include "platform/Twips.h"
 #include "windows/frmAbout.h"
 
 #include <QAbstractButton>

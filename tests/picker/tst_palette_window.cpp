@@ -4,8 +4,8 @@
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/Twips.h"
 #include "picker/frmMain.h"
+#include "platform/Twips.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -50,14 +50,14 @@ private slots:
     void cellsAfterStartUp();
     void cellPlaces_data();
     void cellPlaces();
-    void cellColours_data();
-    void cellColours();
+    void cellColors_data();
+    void cellColors();
     void markerHiddenAfterStartUp();
     void clickShowsValuesComputedFromTheCell();
     void clickThroughTheWindowReachesTheCellUnderTheMarker();
     void markColorCell_data();
     void markColorCell();
-    void paintPaletteMarksTheLastCellOfTheStartColour();
+    void paintPaletteMarksTheLastCellOfTheStartColor();
     void rightAndMiddleClicksChangeNothing_data();
     void rightAndMiddleClicksChangeNothing();
     void pressWhileAnotherButtonIsHeld_data();
@@ -110,7 +110,7 @@ void TestPaletteWindow::cellPlaces() {
     QCOMPARE(w.pc(index)->geometry(), twipsRect(left, top, 315, 255));
 }
 
-void TestPaletteWindow::cellColours_data() {
+void TestPaletteWindow::cellColors_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("hex");
     for (int i = 0; i < 18; ++i)
@@ -129,7 +129,7 @@ void TestPaletteWindow::cellColours_data() {
     QTest::newRow("62 hue 160 sat 30") << 62 << QStringLiteral("B2FFE6");
 }
 
-void TestPaletteWindow::cellColours() {
+void TestPaletteWindow::cellColors() {
     QFETCH(int, index);
     QFETCH(QString, hex);
     FakePlatform platform;
@@ -202,7 +202,7 @@ void TestPaletteWindow::clickThroughTheWindowReachesTheCellUnderTheMarker() {
 }
 
 void TestPaletteWindow::markColorCell_data() {
-    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("color");
     QTest::addColumn<int>("cell"); // -1: hidden
     QTest::newRow("white marks cell 0") << QStringLiteral("FFFFFF") << 0;
     QTest::newRow("black") << QStringLiteral("000000") << -1;
@@ -215,7 +215,7 @@ void TestPaletteWindow::markColorCell_data() {
 }
 
 void TestPaletteWindow::markColorCell() {
-    QFETCH(QString, colour);
+    QFETCH(QString, color);
     QFETCH(int, cell);
     FakePlatform platform;
     frmMain w(platform);
@@ -226,7 +226,7 @@ void TestPaletteWindow::markColorCell() {
     QVERIFY(!w.selector->isHidden());
     QStringList before = windowState(w);
 
-    w.MarkColorCell(packed(colour));
+    w.MarkColorCell(packed(color));
 
     QStringList after = windowState(w);
     if (cell < 0) {
@@ -239,7 +239,7 @@ void TestPaletteWindow::markColorCell() {
         QCOMPARE(w.selector->pos(), QPoint(twipsToPixels(w.pc(cell)->LeftTwips + 15),
                                            twipsToPixels(w.pc(cell)->TopTwips + 20)));
     }
-    if (colour == QLatin1String("FFFFFF")) {
+    if (color == QLatin1String("FFFFFF")) {
         QCOMPARE(w.selector->LeftTwips, 15);
         QCOMPARE(w.selector->TopTwips, 20);
     }
@@ -249,7 +249,7 @@ void TestPaletteWindow::markColorCell() {
     QCOMPARE(after, before);
 }
 
-void TestPaletteWindow::paintPaletteMarksTheLastCellOfTheStartColour() {
+void TestPaletteWindow::paintPaletteMarksTheLastCellOfTheStartColor() {
     FakePlatform platform;
     frmMain w(platform);
     w.show();

@@ -48,7 +48,7 @@ private slots:
     void targetTextInOtherLetterCaseChoosesNoTarget();
     void whiteCellMarking_data();
     void whiteCellMarking();
-    void arrowKeyRerunsThePathWithTheSameColour();
+    void arrowKeyRerunsThePathWithTheSameColor();
 };
 
 void TestPropagationWindow::paletteClickWithLinkTarget() {
@@ -65,7 +65,7 @@ void TestPropagationWindow::paletteClickWithLinkTarget() {
     QCOMPARE(w.linkC->text(), QStringLiteral("FF0000"));
     QCOMPARE(holders(w), QStringList({"000000", "FFFFFF", "FF0000", "FFFFFF", "FFFFFF"}));
     QCOMPARE(swatches(w), QStringList({"000000", "FFFFFF", "FF0000", "FFFFFF", "FFFFFF"}));
-    QCOMPARE(pageColours(w), expectedPages("000000", "FFFFFF", "FF0000", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages("000000", "FFFFFF", "FF0000", "FFFFFF", "FFFFFF"));
     QCOMPARE(w.lblCurrColor->BackColor(), packed(QStringLiteral("FF0000")));
     QCOMPARE(w.lblOldColor->BackColor(), packed(QStringLiteral("FF0000")));
     QCOMPARE(w.txtHex2->text(), QStringLiteral("FF0000"));
@@ -77,7 +77,7 @@ void TestPropagationWindow::paletteClickWithLinkTarget() {
 
 void TestPropagationWindow::fieldPaths_data() {
     QTest::addColumn<QStringList>("typing"); // "field=text" in order
-    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("color");
     QTest::addColumn<QStringList>("shown"); // H S B R G B hex after the last key
     QTest::addColumn<int>("cell");
     QTest::addColumn<QString>("stripTop"); // the full-brightness variant at the strip's top
@@ -113,7 +113,7 @@ void TestPropagationWindow::fieldPaths_data() {
 
 void TestPropagationWindow::fieldPaths() {
     QFETCH(QStringList, typing);
-    QFETCH(QString, colour);
+    QFETCH(QString, color);
     QFETCH(QStringList, shown);
     QFETCH(int, cell);
     QFETCH(QString, stripTop);
@@ -122,7 +122,7 @@ void TestPropagationWindow::fieldPaths() {
     frmMain& w = t.w;
     // Target: the background (the start target).
     QCOMPARE(w.Combo->currentText(), QStringLiteral("Background Color"));
-    const int32_t oldColour = w.lblOldColor->BackColor();
+    const int32_t oldColor = w.lblOldColor->BackColor();
     const QString oldCode = w.txtHex2->text();
 
     for (const QString& step : typing) {
@@ -134,15 +134,15 @@ void TestPropagationWindow::fieldPaths() {
             return;
     }
 
-    QCOMPARE(hexText(w.lblCurrColor->BackColor()), colour);
+    QCOMPARE(hexText(w.lblCurrColor->BackColor()), color);
     QCOMPARE(fields(w), shown);
     QCOMPARE(markedCell(w), cell);
-    QCOMPARE(w.backC->text(), colour);
-    QCOMPARE(hexText(w.BGColor->BackColor()), colour);
-    QCOMPARE(pageColours(w), expectedPages(colour, "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
+    QCOMPARE(w.backC->text(), color);
+    QCOMPARE(hexText(w.BGColor->BackColor()), color);
+    QCOMPARE(pageColors(w), expectedPages(color, "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
     QCOMPARE(hexText(w.picBrightness->Point(0, 20)), stripTop);
     // Typing never moves the old colour.
-    QCOMPARE(w.lblOldColor->BackColor(), oldColour);
+    QCOMPARE(w.lblOldColor->BackColor(), oldColor);
     QCOMPARE(w.txtHex2->text(), oldCode);
 }
 
@@ -164,7 +164,7 @@ void TestPropagationWindow::hexFieldKeepsWhatWasTyped() {
     QCOMPARE(fields(w), QStringList({"30", "100", "100", "255", "128", "0", "ff8000"}));
     QCOMPARE(w.lblCurrColor->BackColor(), packed(QStringLiteral("FF8000")));
     QCOMPARE(markedCell(w), -1);
-    QCOMPARE(pageColours(w), expectedPages(back, "FF8000", "FFFFFF", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages(back, "FF8000", "FFFFFF", "FFFFFF", "FFFFFF"));
     QCOMPARE(w.backC->text(), back);
     // The old colour is still the palette pick.
     QCOMPARE(w.lblOldColor->BackColor(), w.pc(100)->BackColor());
@@ -191,7 +191,7 @@ void TestPropagationWindow::singleDigitInEmptiedHexField() {
     QCOMPARE(w.txtGreen->text(), QStringLiteral("0"));
     QCOMPARE(w.txtBlue->text(), QStringLiteral("0"));
     QCOMPARE(markedCell(w), -1);
-    QCOMPARE(pageColours(w), expectedPages("0F0000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages("0F0000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
     QCOMPARE(w.txtHex2->text(), QStringLiteral("00FF00"));
 
     // Leaving the field with the mouse pads what was typed to six digits without reading the
@@ -227,7 +227,7 @@ void TestPropagationWindow::tabIntoHueFieldRereadsTheFields() {
     QCOMPARE(w.txtBlue->text(), QStringLiteral("231"));
     QCOMPARE(w.txtHue->text(), QStringLiteral("161"));
     QCOMPARE(markedCell(w), -1);
-    QCOMPARE(pageColours(w), expectedPages("B2FFE7", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages("B2FFE7", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
     QCOMPARE(w.lblOldColor->BackColor(), packed(QStringLiteral("B2FFE6")));
     QCOMPARE(w.txtHex2->text(), QStringLiteral("B2FFE6"));
 }
@@ -311,7 +311,7 @@ void TestPropagationWindow::whiteCellMarking() {
     QCOMPARE(w.backC->text(), QStringLiteral("FFFFFF"));
 }
 
-void TestPropagationWindow::arrowKeyRerunsThePathWithTheSameColour() {
+void TestPropagationWindow::arrowKeyRerunsThePathWithTheSameColor() {
     ShownWindow t;
     QVERIFY(t.ready());
     frmMain& w = t.w;
@@ -326,7 +326,7 @@ void TestPropagationWindow::arrowKeyRerunsThePathWithTheSameColour() {
     QCOMPARE(markedCell(w), -1);
     w.lblCurrColor->setBackColor(packed(QStringLiteral("123456")));
     w.BuildPageCode();
-    QCOMPARE(pageColours(w), expectedPages("ff0000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages("ff0000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
 
     QTest::keyClick(w.txtRed, Qt::Key_Right);
 
@@ -334,7 +334,7 @@ void TestPropagationWindow::arrowKeyRerunsThePathWithTheSameColour() {
     QCOMPARE(w.lblCurrColor->BackColor(), packed(QStringLiteral("FF0000")));
     QCOMPARE(markedCell(w), 180);
     QCOMPARE(w.backC->text(), QStringLiteral("FF0000"));
-    QCOMPARE(pageColours(w), expectedPages("FF0000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
+    QCOMPARE(pageColors(w), expectedPages("FF0000", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"));
     QCOMPARE(fields(w), QStringList({"0", "100", "100", "255", "0", "0", "FF0000"}));
     QCOMPARE(w.txtHex2->text(), QStringLiteral("FF0000"));
 }

@@ -210,10 +210,10 @@ void TestRandomInputWindow::randomInput() {
     clickCell(w, 180);
     QCOMPARE(w.linkC->text(), hex);
     QCOMPARE(hexText(w.LinkColor->ForeColor()), hex);
-    const PageColours colours{w.backC->text(), w.textC->text(), w.linkC->text(), w.vlinkC->text(),
-                              w.alinkC->text()};
-    QCOMPARE(w.BodyString->PageText(), DefaultHtmlPage(colours));
-    QCOMPARE(w.CSSString->PageText(), CssHtmlPage(colours));
+    const PageColors colors{w.backC->text(), w.textC->text(), w.linkC->text(), w.vlinkC->text(),
+                            w.alinkC->text()};
+    QCOMPARE(w.BodyString->PageText(), DefaultHtmlPage(colors));
+    QCOMPARE(w.CSSString->PageText(), CssHtmlPage(colors));
     QVERIFY(w.CSSString->PageText().contains(QStringLiteral("a:link { color:#") + hex));
     if (!w.TabMain->isVisible())
         QTest::mouseClick(w.ViewCode, Qt::LeftButton);

@@ -5,9 +5,9 @@
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/Twips.h"
 #include "picker/frmMain.h"
 #include "platform/TerminationSignals.h"
+#include "platform/Twips.h"
 #include "windows/ProgramIcon.h"
 
 #include <QComboBox>
@@ -201,8 +201,8 @@ private slots:
         QCOMPARE(w.ALinkColor->ForeColor(), packed(0x00, 0x00, 0xFF));
 
         // The strip shows the variants of the background colour (hue 210, saturation 67).
-        QCOMPARE(w.picBrightness->Point(0, 0), hsbColour(210, 67, 100));
-        QCOMPARE(w.picBrightness->Point(30, 60), hsbColour(210, 67, 60));
+        QCOMPARE(w.picBrightness->Point(0, 0), hsbColor(210, 67, 100));
+        QCOMPARE(w.picBrightness->Point(30, 60), hsbColor(210, 67, 60));
         QCOMPARE(w.picBrightness->Point(55, 150), 0);
 
         // The marker stays hidden and the page texts carry the holders as read.

@@ -69,9 +69,9 @@ private:
                 w->selector->TopTwips};
     }
 
-    int firstCellOf(int32_t colour) const {
+    int firstCellOf(int32_t color) const {
         for (int i = 0; i < frmMain::PaletteCells; ++i)
-            if (w->pc(i)->BackColor() == colour)
+            if (w->pc(i)->BackColor() == color)
                 return i;
         return -1;
     }
@@ -142,7 +142,7 @@ private slots:
         w->DrawBrightnessStrip(base);
         const QImage shown = w->picBrightness->grab().toImage();
         for (int row = 0; row < BrightnessStrip::DrawHeight; ++row) {
-            const int32_t expected = hsbColour(hue, saturation, rowBrightness(row));
+            const int32_t expected = hsbColor(hue, saturation, rowBrightness(row));
             for (int x : {0, 27, 55}) {
                 QCOMPARE(w->picBrightness->Point(x, row), expected);
                 QCOMPARE(packedAt(shown, x + 2, row + 2), expected);
@@ -185,13 +185,13 @@ private slots:
                 QCOMPARE(w->picBrightness->Point(x, row), 0);
     }
 
-    void paintedForATypedColour() {
+    void paintedForATypedColor() {
         QTest::mouseClick(w->txtHex, Qt::LeftButton);
         QCoreApplication::processEvents();
         QTest::keyClicks(w->txtHex, QStringLiteral("B2FFE6"));
         QCOMPARE(w->lblCurrColor->BackColor(), packed(0xB2, 0xFF, 0xE6));
         for (int row : {0, 30, 61, 100, 150})
-            QCOMPARE(w->picBrightness->Point(5, row), hsbColour(161, 30, rowBrightness(row)));
+            QCOMPARE(w->picBrightness->Point(5, row), hsbColor(161, 30, rowBrightness(row)));
     }
 
     void drag_data() {
@@ -215,10 +215,10 @@ private slots:
         QWidget* strip = w->picBrightness;
 
         QTest::mousePress(strip, Qt::LeftButton, {}, widgetPoint(40, 80));
-        QCOMPARE(w->lblCurrColor->BackColor(), hsbColour(0, 100, rowBrightness(80)));
+        QCOMPARE(w->lblCurrColor->BackColor(), hsbColor(0, 100, rowBrightness(80)));
 
         QTest::mouseMove(strip, widgetPoint(to.x(), to.y()));
-        const int32_t picked = hsbColour(0, 100, rowBrightness(row));
+        const int32_t picked = hsbColor(0, 100, rowBrightness(row));
         QCOMPARE(w->lblCurrColor->BackColor(), picked);
         const int r = picked & 0xFF, g = (picked >> 8) & 0xFF, b = (picked >> 16) & 0xFF;
         QCOMPARE(w->txtRed->text(), QString::number(r));
@@ -252,12 +252,12 @@ private slots:
         auto inWindow = [&](int x, int y) { return strip->mapTo(w, widgetPoint(x, y)); };
         const State beforePress = state();
         QTest::mousePress(window, Qt::LeftButton, {}, inWindow(30, 100));
-        QCOMPARE(w->lblCurrColor->BackColor(), hsbColour(0, 100, rowBrightness(100)));
+        QCOMPARE(w->lblCurrColor->BackColor(), hsbColor(0, 100, rowBrightness(100)));
         QVERIFY(!(state() == beforePress));
 
         // Left, over the palette cells, at row 40.
         QTest::mouseMove(window, inWindow(-150, 40));
-        QCOMPARE(w->lblCurrColor->BackColor(), hsbColour(0, 100, rowBrightness(40)));
+        QCOMPARE(w->lblCurrColor->BackColor(), hsbColor(0, 100, rowBrightness(40)));
         // Above the strip, over the caption of the palette.
         QTest::mouseMove(window, inWindow(10, -10));
         QCOMPARE(w->lblCurrColor->BackColor(), packed(255, 0, 0));
@@ -276,8 +276,8 @@ private slots:
         QTest::mousePress(strip, Qt::LeftButton, {}, widgetPoint(5, 0));
         for (int row : {10, 40, 41, 90, 130, 60}) {
             QTest::mouseMove(strip, widgetPoint(20, row));
-            QCOMPARE(w->lblCurrColor->BackColor(), hsbColour(0, 100, rowBrightness(row)));
-            QCOMPARE(w->BGColor->BackColor(), hsbColour(0, 100, rowBrightness(row)));
+            QCOMPARE(w->lblCurrColor->BackColor(), hsbColor(0, 100, rowBrightness(row)));
+            QCOMPARE(w->BGColor->BackColor(), hsbColor(0, 100, rowBrightness(row)));
         }
         QTest::mouseRelease(strip, Qt::LeftButton, {}, widgetPoint(20, 60));
         // After the release, moving picks nothing.
@@ -298,7 +298,7 @@ private slots:
         QFETCH(QPoint, at);
         QVERIFY(pickRedCell());
         QTest::mouseClick(w->picBrightness, Qt::LeftButton, {}, widgetPoint(at.x(), at.y()));
-        const int32_t picked = hsbColour(0, 100, rowBrightness(at.y()));
+        const int32_t picked = hsbColor(0, 100, rowBrightness(at.y()));
         QCOMPARE(w->lblCurrColor->BackColor(), picked);
         QCOMPARE(w->BGColor->BackColor(), picked);
         QCOMPARE(w->lblOldColor->BackColor(), packed(255, 0, 0));
@@ -412,7 +412,7 @@ private slots:
         const State before = state();
         QTest::mousePress(w->picBrightness, Qt::LeftButton, {}, widgetPoint(10, 60));
         QTest::mouseMove(w->picBrightness, widgetPoint(10, 90));
-        const int32_t picked = hsbColour(0, 100, rowBrightness(90));
+        const int32_t picked = hsbColor(0, 100, rowBrightness(90));
         QCOMPARE(w->lblCurrColor->BackColor(), picked);
         QCOMPARE(w->txtRed->text(), QString::number(picked & 0xFF));
         QCOMPARE(w->txtBri->text(), QStringLiteral("30"));

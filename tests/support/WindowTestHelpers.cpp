@@ -1,5 +1,7 @@
 #include "WindowTestHelpers.h"
 
+#include <QLabel>
+
 #include "picker/BrightnessStrip.h"
 #include "windows/PreviewLoader.h"
 
@@ -19,15 +21,15 @@ int32_t packed(const QString& hex) {
     return r | (g << 8) | (b << 16);
 }
 
-QString hexText(int32_t colour) {
+QString hexText(int32_t color) {
     return QStringLiteral("%1%2%3")
-        .arg(colour & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((colour >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg(color & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((color >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
         .toUpper();
 }
 
-int32_t hsbColour(int h, int s, int br) {
+int32_t hsbColor(int h, int s, int br) {
     auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
     if (s == 0) {
         const int v = round(br * 255 / 100.0);
@@ -65,7 +67,7 @@ int32_t hsbColour(int h, int s, int br) {
     return packed(round(double(r) * 255), round(double(g) * 255), round(double(b) * 255));
 }
 
-QStringList pageColours(const frmMain& w) {
+QStringList pageColors(const frmMain& w) {
     QStringList seen;
     const QStringList body = w.BodyString->PageText().split(QStringLiteral("\r\n"));
     static const QRegularExpression bodyTag(

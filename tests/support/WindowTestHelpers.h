@@ -6,6 +6,8 @@
 // fixtures that start the main window.
 
 #include "FakePlatform.h"
+#include "page/PageTextBox.h"
+#include "page/SampleLabel.h"
 #include "picker/frmMain.h"
 
 #include <QByteArray>
@@ -31,15 +33,15 @@ constexpr int32_t packed(int red, int green, int blue) {
 int32_t packed(const QString& hex);
 
 // Six upper-case hex digits RRGGBB of a packed colour.
-QString hexText(int32_t colour);
+QString hexText(int32_t color);
 
 // The colour of a hue/saturation/brightness triple, worked out here from the colour rule
 // (single-precision intermediates, channels rounded to the nearest, halves to even).
-int32_t hsbColour(int h, int s, int br);
+int32_t hsbColor(int h, int s, int br);
 
 // The five colours as both page texts carry them: line 8 of the default page, and the body,
 // link, visited, active and hover rules of the CSS page.
-QStringList pageColours(const frmMain& w);
+QStringList pageColors(const frmMain& w);
 // What pageColours() reads when the page texts carry these five colours.
 QStringList expectedPages(const QString& back, const QString& text, const QString& link,
                           const QString& vlink, const QString& alink);

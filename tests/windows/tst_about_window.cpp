@@ -2,6 +2,8 @@
 
 #include "windows/frmAbout.h"
 
+#include "Version.h"
+
 #include <QAccessible>
 #include <QIcon>
 #include <QLabel>
@@ -17,9 +19,9 @@ class TestAboutWindow : public QObject {
 private:
     QWidget owner;
 
-    static QIcon solidIcon(const QColor& colour) {
+    static QIcon solidIcon(const QColor& color) {
         QPixmap pixmap(32, 32);
-        pixmap.fill(colour);
+        pixmap.fill(color);
         return QIcon(pixmap);
     }
 

@@ -122,7 +122,7 @@ private:
         return QUrl::fromLocalFile(file.fileName());
     }
 
-    static QString colouredPage(const QString& title, const QString& hex) {
+    static QString coloredPage(const QString& title, const QString& hex) {
         return QStringLiteral("<html><head><title>%1</title></head>"
                               "<body bgcolor=\"#%2\" text=\"#000000\"></body></html>")
             .arg(title, hex);
@@ -185,12 +185,12 @@ private slots:
     // The browser engine comes with the first preview, not with the program.
     void engineLoadedOnDemand() {
         QVERIFY(!engineIsLoaded());
-        QVERIFY(showAndWait(writePage("first.html", colouredPage("First", "FFFFFF"))));
+        QVERIFY(showAndWait(writePage("first.html", coloredPage("First", "FFFFFF"))));
         QVERIFY(engineIsLoaded());
     }
 
     void layout() {
-        QVERIFY(showAndWait(writePage("layout.html", colouredPage("Layout", "FFFFFF"))));
+        QVERIFY(showAndWait(writePage("layout.html", coloredPage("Layout", "FFFFFF"))));
         QWidget* window = loader.window();
         QCOMPARE(window->objectName(), QStringLiteral("frmPreview"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Html Page Preview"));
@@ -245,11 +245,11 @@ private slots:
     }
 
     void secondShowReusesWindow() {
-        QVERIFY(showAndWait(writePage("one.html", colouredPage("One", "FFFF00"))));
+        QVERIFY(showAndWait(writePage("one.html", coloredPage("One", "FFFF00"))));
         QPointer<QWidget> first = loader.window();
         QTRY_COMPARE_WITH_TIMEOUT(viewPixel(QPoint(264, 200)), QColor(255, 255, 0), TryTimeout);
 
-        const QUrl second = writePage("two.html", colouredPage("Two", "00FFFF"));
+        const QUrl second = writePage("two.html", coloredPage("Two", "00FFFF"));
         QVERIFY(showAndWait(second));
         QVERIFY(!first.isNull());
         QCOMPARE(loader.window(), first.data());
@@ -265,16 +265,16 @@ private slots:
     }
 
     void sameFileShowsLatestContent() {
-        const QUrl url = writePage("same.html", colouredPage("Same", "FF00FF"));
+        const QUrl url = writePage("same.html", coloredPage("Same", "FF00FF"));
         QVERIFY(showAndWait(url));
         QTRY_COMPARE_WITH_TIMEOUT(viewPixel(QPoint(264, 200)), QColor(255, 0, 255), TryTimeout);
-        QCOMPARE(writePage("same.html", colouredPage("Same", "008000")), url);
+        QCOMPARE(writePage("same.html", coloredPage("Same", "008000")), url);
         QVERIFY(showAndWait(url));
         QTRY_COMPARE_WITH_TIMEOUT(viewPixel(QPoint(264, 200)), QColor(0, 128, 0), TryTimeout);
     }
 
     void exitClosesAndNextShowCreatesNew() {
-        QVERIFY(showAndWait(writePage("before.html", colouredPage("Before", "FFFFFF"))));
+        QVERIFY(showAndWait(writePage("before.html", coloredPage("Before", "FFFFFF"))));
         QPointer<QWidget> closed = loader.window();
         auto* exit = closed->findChild<QPushButton*>(QStringLiteral("Exit"));
         QVERIFY(exit);
@@ -282,7 +282,7 @@ private slots:
         QTRY_VERIFY(closed.isNull());
         QCOMPARE(loader.window(), nullptr);
 
-        QVERIFY(showAndWait(writePage("after.html", colouredPage("After", "800080"))));
+        QVERIFY(showAndWait(writePage("after.html", coloredPage("After", "800080"))));
         QVERIFY(loader.window());
         QVERIFY(loader.window()->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(viewPixel(QPoint(264, 200)), QColor(128, 0, 128), TryTimeout);

@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "page/SampleLabel.h"
 #include "picker/FieldText.h"
+#include "picker/TextBox.h"
 #include "picker/frmMain.h"
 
 const frmMain::Target* frmMain::currentTarget() const {
@@ -15,37 +17,23 @@ const frmMain::Target* frmMain::currentTarget() const {
     return nullptr;
 }
 
-void frmMain::setSwatchColour(const Target& target, int32_t colour) {
-    if (target.holder == backC)
-        BGColor->setBackColor(colour);
-    else if (target.holder == textC)
-        TextColor->setForeColor(colour);
-    else if (target.holder == linkC)
-        LinkColor->setForeColor(colour);
-    else if (target.holder == alinkC)
-        ALinkColor->setForeColor(colour);
-    else if (target.holder == vlinkC)
-        VLinkColor->setForeColor(colour);
+void frmMain::setSwatchColor(const Target& target, int32_t color) {
+    if (target.backSwatch)
+        target.backSwatch->setBackColor(color);
+    else
+        target.foreSwatch->setForeColor(color);
 }
 
-int32_t frmMain::swatchColour(const Target& target) const {
-    if (target.holder == backC)
-        return BGColor->BackColor();
-    if (target.holder == textC)
-        return TextColor->ForeColor();
-    if (target.holder == linkC)
-        return LinkColor->ForeColor();
-    if (target.holder == alinkC)
-        return ALinkColor->ForeColor();
-    return VLinkColor->ForeColor();
+int32_t frmMain::swatchColor(const Target& target) const {
+    return target.backSwatch ? target.backSwatch->BackColor() : target.foreSwatch->ForeColor();
 }
 
-void frmMain::ApplyToTarget(int32_t colour) {
+void frmMain::ApplyToTarget(int32_t color) {
     const Target* target = currentTarget();
     if (!target)
         return;
-    setSwatchColour(*target, colour);
-    const QString hex = ColorToHex(colour);
+    setSwatchColor(*target, color);
+    const QString hex = ColorToHex(color);
     setTextIfChanged(target->holder, hex);
     BuildPageCode();
 }
@@ -55,11 +43,11 @@ void frmMain::ApplyHSBFields() {
     const int32_t s = FieldInteger(txtSat->text());
     const int32_t b = FieldInteger(txtBri->text());
     lblCurrColor->setBackColor(converter_.HSBToRGB(converter_.HSBToLong(h, s, b)));
-    const int32_t colour = lblCurrColor->BackColor();
-    DrawBrightnessStrip(colour);
-    ShowRGBAndHex(colour);
-    MarkColorCell(colour);
-    ApplyToTarget(colour);
+    const int32_t color = lblCurrColor->BackColor();
+    DrawBrightnessStrip(color);
+    ShowRGBAndHex(color);
+    MarkColorCell(color);
+    ApplyToTarget(color);
 }
 
 void frmMain::ApplyRGBFields() {
@@ -69,19 +57,19 @@ void frmMain::ApplyRGBFields() {
     // Pasted text is only checked at the next key release; keep a component that was never
     // checked inside its byte so that it cannot spill into the others.
     lblCurrColor->setBackColor(converter_.RGBToLong(r, g, b));
-    const int32_t colour = lblCurrColor->BackColor();
-    DrawBrightnessStrip(colour);
-    ShowHSBAndHex(colour);
-    MarkColorCell(colour);
-    ApplyToTarget(colour);
+    const int32_t color = lblCurrColor->BackColor();
+    DrawBrightnessStrip(color);
+    ShowHSBAndHex(color);
+    MarkColorCell(color);
+    ApplyToTarget(color);
 }
 
 void frmMain::ApplyHexField() {
     QString copy = txtHex->text();
     lblCurrColor->setBackColor(HexToColor(copy));
-    const int32_t colour = lblCurrColor->BackColor();
-    DrawBrightnessStrip(colour);
-    ShowHSBAndRGB(colour);
-    MarkColorCell(colour);
-    ApplyToTarget(colour);
+    const int32_t color = lblCurrColor->BackColor();
+    DrawBrightnessStrip(color);
+    ShowHSBAndRGB(color);
+    MarkColorCell(color);
+    ApplyToTarget(color);
 }

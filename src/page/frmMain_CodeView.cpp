@@ -6,14 +6,18 @@
 #include <QTabBar>
 
 #include "page/PageCode.h"
+#include "page/PageTextBox.h"
 #include "picker/frmMain.h"
 #include "platform/Platform.h"
 
 void frmMain::BuildPageCode() {
-    const PageColours colours{backC->text(), textC->text(), linkC->text(), vlinkC->text(),
-                              alinkC->text()};
-    BodyString->setPageText(DefaultHtmlPage(colours));
-    CSSString->setPageText(CssHtmlPage(colours));
+    const PageColors colors = pageColors();
+    BodyString->setPageText(DefaultHtmlPage(colors));
+    CSSString->setPageText(CssHtmlPage(colors));
+}
+
+PageColors frmMain::pageColors() const {
+    return {backC->text(), textC->text(), linkC->text(), vlinkC->text(), alinkC->text()};
 }
 
 void frmMain::ViewCode_Click() {

@@ -4,15 +4,15 @@
 #include "picker/BrightnessStrip.h"
 #include "picker/frmMain.h"
 
-void frmMain::DrawBrightnessStrip(int32_t baseColour) {
-    const int32_t hsb = converter_.RGBToHSB(baseColour);
+void frmMain::DrawBrightnessStrip(int32_t baseColor) {
+    const int32_t hsb = converter_.RGBToHSB(baseColor);
     const int32_t h = converter_.hue(hsb);
     const int32_t s = converter_.Saturation(hsb);
     const int l = picBrightness->ScaleHeight();
     for (int y = 0; y <= l; y += 2) {
-        const int32_t colour = converter_.HSBToRGB(converter_.HSBToLong(h, s, 120 - y));
-        picBrightness->drawRow(y, colour);
-        picBrightness->drawRow(y - 1, colour);
+        const int32_t color = converter_.HSBToRGB(converter_.HSBToLong(h, s, 120 - y));
+        picBrightness->drawRow(y, color);
+        picBrightness->drawRow(y - 1, color);
     }
     picBrightness->update();
 }

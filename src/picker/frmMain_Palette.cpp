@@ -2,6 +2,7 @@
 // saturation down the rows in steps of 10 percent, and the marker on the current colour's cell.
 
 #include <QCoreApplication>
+#include <QLineEdit>
 
 #include "picker/frmMain.h"
 
@@ -74,11 +75,11 @@ void frmMain::SelectCell(int index) {
     cell->setToolTip(txtHex->text());
 }
 
-void frmMain::MarkColorCell(int32_t colour) {
+void frmMain::MarkColorCell(int32_t color) {
     // The lowest-numbered cell of exactly that colour, or no marker at all.
     for (int i = 0; i < PaletteCells; ++i) {
         const PaletteCell* cell = pc_[i];
-        if (cell->BackColor() == colour) {
+        if (cell->BackColor() == color) {
             selector->moveTwips(cell->LeftTwips + 15, cell->TopTwips + 20);
             selector->setVisible(true);
             return;

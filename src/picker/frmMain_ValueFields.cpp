@@ -4,23 +4,24 @@
 #include <QLineEdit>
 
 #include "picker/FieldText.h"
+#include "picker/TextBox.h"
 #include "picker/frmMain.h"
 
-void frmMain::writeHSBFields(int32_t colour) {
-    const int32_t hsb = converter_.RGBToHSB(colour);
+void frmMain::writeHSBFields(int32_t color) {
+    const int32_t hsb = converter_.RGBToHSB(color);
     setTextIfChanged(txtHue, QString::number(converter_.hue(hsb)));
     setTextIfChanged(txtSat, QString::number(converter_.Saturation(hsb)));
     setTextIfChanged(txtBri, QString::number(converter_.brightness(hsb)));
 }
 
-void frmMain::writeRGBFields(int32_t colour) {
-    setTextIfChanged(txtRed, QString::number(converter_.Red(colour)));
-    setTextIfChanged(txtGreen, QString::number(converter_.Green(colour)));
-    setTextIfChanged(txtBlue, QString::number(converter_.Blue(colour)));
+void frmMain::writeRGBFields(int32_t color) {
+    setTextIfChanged(txtRed, QString::number(converter_.Red(color)));
+    setTextIfChanged(txtGreen, QString::number(converter_.Green(color)));
+    setTextIfChanged(txtBlue, QString::number(converter_.Blue(color)));
 }
 
-void frmMain::writeHexFieldAndHolder(int32_t colour, bool holder) {
-    const QString hex = ColorToHex(colour);
+void frmMain::writeHexFieldAndHolder(int32_t color, bool holder) {
+    const QString hex = ColorToHex(color);
     setTextIfChanged(txtHex, hex);
     if (!holder)
         return;
@@ -28,25 +29,25 @@ void frmMain::writeHexFieldAndHolder(int32_t colour, bool holder) {
         setTextIfChanged(target->holder, hex);
 }
 
-void frmMain::ShowColorValues(int32_t colour) {
-    writeHSBFields(colour);
-    writeRGBFields(colour);
-    writeHexFieldAndHolder(colour, true);
+void frmMain::ShowColorValues(int32_t color) {
+    writeHSBFields(color);
+    writeRGBFields(color);
+    writeHexFieldAndHolder(color, true);
 }
 
-void frmMain::ShowRGBAndHex(int32_t colour) {
-    writeRGBFields(colour);
-    writeHexFieldAndHolder(colour, true);
+void frmMain::ShowRGBAndHex(int32_t color) {
+    writeRGBFields(color);
+    writeHexFieldAndHolder(color, true);
 }
 
-void frmMain::ShowHSBAndHex(int32_t colour) {
-    writeHSBFields(colour);
-    writeHexFieldAndHolder(colour, true);
+void frmMain::ShowHSBAndHex(int32_t color) {
+    writeHSBFields(color);
+    writeHexFieldAndHolder(color, true);
 }
 
-void frmMain::ShowHSBAndRGB(int32_t colour) {
-    writeHSBFields(colour);
-    writeRGBFields(colour);
+void frmMain::ShowHSBAndRGB(int32_t color) {
+    writeHSBFields(color);
+    writeRGBFields(color);
 }
 
 void frmMain::SelectAllText(QLineEdit* box) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "page/SampleLabel.h"
 #include "picker/FieldText.h"
 #include "picker/frmMain.h"
 
@@ -13,33 +14,40 @@ void frmMain::Combo_Click() {
     if (!target)
         return;
     QString holder = target->holder->text();
-    setSwatchColour(*target, HexToColor(holder));
-    lblCurrColor->setBackColor(swatchColour(*target));
+    setSwatchColor(*target, HexToColor(holder));
+    lblCurrColor->setBackColor(swatchColor(*target));
     DrawBrightnessStrip(lblCurrColor->BackColor());
     ShowColorValues(lblCurrColor->BackColor());
     NewColorCode->setText(QLatin1String(target->caption));
 }
 
+// A click on a swatch makes its target the text of Combo, without running Combo_Click.
 void frmMain::BGColor_Click() {
-    Combo->setEditText(QStringLiteral("Background Color"));
+    Combo->setEditText(QLatin1String(targetOfSwatch(BGColor).name));
 }
 void frmMain::TextColor_Click() {
-    Combo->setEditText(QStringLiteral("Text Color"));
+    Combo->setEditText(QLatin1String(targetOfSwatch(TextColor).name));
 }
 void frmMain::LinkColor_Click() {
-    Combo->setEditText(QStringLiteral("Link Color"));
+    Combo->setEditText(QLatin1String(targetOfSwatch(LinkColor).name));
 }
 void frmMain::VLinkColor_Click() {
-    Combo->setEditText(QStringLiteral("VLink Color"));
+    Combo->setEditText(QLatin1String(targetOfSwatch(VLinkColor).name));
 }
 void frmMain::ALinkColor_Click() {
-    Combo->setEditText(QStringLiteral("ALink Color"));
+    Combo->setEditText(QLatin1String(targetOfSwatch(ALinkColor).name));
+}
+
+const frmMain::Target& frmMain::targetOfSwatch(const QWidget* swatch) const {
+    for (const Target& target : targets_)
+        if (swatch == target.backSwatch || swatch == target.foreSwatch)
+            return target;
+    Q_UNREACHABLE();
 }
 
 void frmMain::Fonts_Click() {
     const QString family = Fonts->currentText();
-    for (QLabel* sample : {static_cast<QLabel*>(TextColor), static_cast<QLabel*>(LinkColor),
-                           static_cast<QLabel*>(ALinkColor), static_cast<QLabel*>(VLinkColor)}) {
+    for (SampleLabel* sample : {TextColor, LinkColor, ALinkColor, VLinkColor}) {
         QFont font = sample->font();
         font.setFamily(family);
         sample->setFont(font);
@@ -51,8 +59,7 @@ void frmMain::Fonts2_Click() {
     const float size = Fonts2->currentText().toFloat(&ok);
     if (!ok || size <= 0)
         return;
-    for (QLabel* sample : {static_cast<QLabel*>(TextColor), static_cast<QLabel*>(LinkColor),
-                           static_cast<QLabel*>(ALinkColor), static_cast<QLabel*>(VLinkColor)}) {
+    for (SampleLabel* sample : {TextColor, LinkColor, ALinkColor, VLinkColor}) {
         QFont font = sample->font();
         font.setPointSizeF(size);
         sample->setFont(font);

@@ -1,0 +1,26 @@
+#include "page/SampleLabel.h"
+
+#include <QPainter>
+
+#include "picker/ColorBoxes.h"
+
+SampleLabel::SampleLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void SampleLabel::setForeColor(int32_t color) {
+    if (color == foreColor_)
+        return;
+    foreColor_ = color;
+    update();
+}
+
+void SampleLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(colorFromPacked(foreColor_));
+    painter.drawText(contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
+}

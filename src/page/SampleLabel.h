@@ -1,0 +1,23 @@
+#pragma once
+
+// A sample line of the colour display: transparent over the background swatch, its text in its
+// fore colour (a packed RGB colour, red in the low byte).
+
+#include <QLabel>
+#include <cstdint>
+
+class SampleLabel : public QLabel {
+    Q_OBJECT
+public:
+    SampleLabel(const QString& text, QWidget* parent);
+    int32_t ForeColor() const { return foreColor_; }
+    void setForeColor(int32_t color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // A press on a sample line is the line's own; it does not reach the swatch below.
+    void mousePressEvent(QMouseEvent*) override {}
+
+private:
+    int32_t foreColor_ = 0xFFFFFF;
+};

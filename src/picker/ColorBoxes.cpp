@@ -1,0 +1,96 @@
+#include "picker/ColorBoxes.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/Twips.h"
+
+QColor colorFromPacked(int32_t rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+int32_t packedFromRgb(QRgb rgb) {
+    return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
+}
+
+namespace {
+constexpr Qt::MouseButtons kMaskedButtons = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
+}
+
+int mouseButtonMask(const QMouseEvent* event) {
+    return static_cast<int>(event->buttons() & kMaskedButtons);
+}
+
+int mouseDownButton(const QMouseEvent* event) {
+    return static_cast<int>(event->button() & kMaskedButtons);
+}
+
+int mouseShiftMask(const QMouseEvent* event) {
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (event->modifiers() & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
+ColorBox::ColorBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ColorBox::setBackColor(int32_t color) {
+    if (color == backColor_)
+        return;
+    backColor_ = color;
+    update();
+}
+
+void ColorBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colorFromPacked(backColor_));
+}
+
+void ColorBox::mousePressEvent(QMouseEvent*) {
+    if (takesFocus_)
+        setFocus(Qt::MouseFocusReason);
+}
+
+PaletteCell::PaletteCell(int index, QWidget* parent) : ColorBox(parent), index_(index) {
+    setObjectName(QStringLiteral("pc"));
+    setBackColor(0xFFFFFF);
+}
+
+void PaletteCell::placeTwips(int left, int top) {
+    LeftTwips = left;
+    TopTwips = top;
+    setGeometry(twipsRect(left, top, WidthTwips, HeightTwips));
+}
+
+void PaletteCell::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    emit mouseDown(index_, mouseDownButton(event), mouseShiftMask(event),
+                   pixelsToTwips(1) * float(at.x()), pixelsToTwips(1) * float(at.y()));
+}
+
+SelectorShape::SelectorShape(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("selector"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(twipsToPixels(285), twipsToPixels(225));
+}
+
+void SelectorShape::moveTwips(int left, int top) {
+    LeftTwips = left;
+    TopTwips = top;
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+void SelectorShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
