@@ -9,10 +9,11 @@
 //   it (with d/D exponents as e) and gives the same double; &H / &O literals are accepted
 //   exactly when all their digits are digits of that base, and give the 32-bit value of the
 //   digits (beyond 32 bits +infinity);
-// - ToInt32HalfEven rounds halves to even and saturates, and FieldInteger is 0 for a text that
+// - roundHalfEven rounds halves to even and saturates, and FieldInteger is 0 for a text that
 //   is not numeric and the rounded value otherwise.
 
 #include "FuzzCheck.h"
+#include "colour/ColorConverter.h"
 #include "picker/FieldText.h"
 
 #include <QString>
@@ -159,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     if (value) {
         CHECK(!std::isnan(*value));
-        CHECK(ToInt32HalfEven(*value) == RoundHalfEven(*value));
+        CHECK(roundHalfEven(*value) == RoundHalfEven(*value));
         CHECK(FieldInteger(text) == RoundHalfEven(*value));
     } else {
         CHECK(FieldInteger(text) == 0);

@@ -35,5 +35,6 @@ private:
     static int32_t Clamp(int32_t& value, int32_t min, int32_t max);
 };
 
-// Nearest integer, halves to the even one (127.5 -> 128, 76.5 -> 76).
+// Nearest integer, halves to the even one (127.5 -> 128, 76.5 -> 76); values beyond the 32-bit
+// range and infinities saturate to INT32_MAX / INT32_MIN, and NaN gives 0.
 int32_t roundHalfEven(double value);

@@ -1,5 +1,7 @@
 #include "picker/FieldText.h"
 
+#include "colour/ColorConverter.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -244,26 +246,12 @@ std::optional<double> NumericTextValue(QStringView text) {
     return sign * value;
 }
 
-int32_t ToInt32HalfEven(double value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    const double r = std::nearbyint(value);
-    if (r >= static_cast<double>(std::numeric_limits<int32_t>::max())) {
-        return std::numeric_limits<int32_t>::max();
-    }
-    if (r <= static_cast<double>(std::numeric_limits<int32_t>::min())) {
-        return std::numeric_limits<int32_t>::min();
-    }
-    return static_cast<int32_t>(r);
-}
-
 QString ClampFieldText(const QString& text, int maximum, int minimum) {
     const std::optional<double> value = NumericTextValue(text);
     if (!value) {
         return QString::number(minimum);
     }
-    const int32_t v = ToInt32HalfEven(*value);
+    const int32_t v = roundHalfEven(*value);
     QString result = text;
     if (v > maximum) {
         result = QString::number(maximum);
@@ -276,7 +264,7 @@ QString ClampFieldText(const QString& text, int maximum, int minimum) {
 
 int32_t FieldInteger(QStringView text) {
     const std::optional<double> value = NumericTextValue(text);
-    return value ? ToInt32HalfEven(*value) : 0;
+    return value ? roundHalfEven(*value) : 0;
 }
 
 TypedText LimitTypedText(const QString& before, const QString& after, int cursor, int maxLength) {

@@ -27,17 +27,13 @@ int32_t HexToColor(QString& text);
 // an exponent without digits are not numeric: nullopt.
 std::optional<double> NumericTextValue(QStringView text);
 
-// A numeric value converted to a 32-bit integer, nearest integer with halves to even; values
-// beyond the 32-bit range (and infinities) saturate to INT32_MAX / INT32_MIN.
-int32_t ToInt32HalfEven(double value);
-
 // What a numeric field shows after its text has been checked against [minimum, maximum]:
 // the minimum for a text that is not numeric, the maximum or minimum for a value beyond
 // them, otherwise the text exactly as typed.
 QString ClampFieldText(const QString& text, int maximum, int minimum);
 
 // The integer a field text stands for when the colour is computed from the fields: its value
-// rounded as ToInt32HalfEven, or 0 for a text that is not numeric (pasted text that was never
+// rounded as roundHalfEven (colour/ColorConverter.h), or 0 for a text that is not numeric (pasted text that was never
 // checked by a key release).
 int32_t FieldInteger(QStringView text);
 

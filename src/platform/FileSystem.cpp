@@ -17,6 +17,13 @@ namespace {
 // and is not read into memory.
 constexpr qint64 MaxReadSize = 64 * 1024 * 1024;
 
+// Gives the reason of a failure to a caller that asked for it; false.
+bool fail(QString* error, const QString& reason) {
+    if (error)
+        *error = reason;
+    return false;
+}
+
 bool isRegularFile(const QString& path) {
     std::error_code ignored;
     return std::filesystem::is_regular_file(std::filesystem::path(path.toStdString()), ignored);
@@ -50,9 +57,7 @@ bool writeInPlace(const QString& path, const QByteArray& content, QString* error
     // Unbuffered: after a failed write no unwritten rest may follow the old content back.
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        return fail(error, file.errorString());
     }
     errno = 0;
     if (file.write(content) == content.size())
@@ -92,9 +97,7 @@ bool FileSystem::FolderExists(const QString& path) {
 bool FileSystem::CreateFolder(const QString& path, QString* error) {
     if (QDir().mkpath(path))
         return true;
-    if (error)
-        *error = QStringLiteral("The folder could not be created.");
-    return false;
+    return fail(error, QStringLiteral("The folder could not be created."));
 }
 
 bool FileSystem::DeleteFolder(const QString& path, QString* error) {
@@ -102,46 +105,32 @@ bool FileSystem::DeleteFolder(const QString& path, QString* error) {
     if (QFileInfo(path).isSymLink()) {
         if (QFile::remove(path))
             return true;
-        if (error)
-            *error = QStringLiteral("The link could not be removed.");
-        return false;
+        return fail(error, QStringLiteral("The link could not be removed."));
     }
     if (QDir(path).removeRecursively())
         return true;
-    if (error)
-        *error = QStringLiteral("The folder or a file in it could not be removed.");
-    return false;
+    return fail(error, QStringLiteral("The folder or a file in it could not be removed."));
 }
 
 bool FileSystem::ReadFile(const QString& path, QByteArray* content, QString* error) {
     const QFileInfo info(path);
     if (info.isDir()) {
-        if (error)
-            *error = QStringLiteral("It is a folder, not a file.");
-        return false;
+        return fail(error, QStringLiteral("It is a folder, not a file."));
     }
     // Pipes and devices would block or never end.
     if (info.exists() && !isRegularFile(path)) {
-        if (error)
-            *error = QStringLiteral("It is not a regular file.");
-        return false;
+        return fail(error, QStringLiteral("It is not a regular file."));
     }
     if (info.size() > MaxReadSize) {
-        if (error)
-            *error = QStringLiteral("The file is too large (%1 bytes).").arg(info.size());
-        return false;
+        return fail(error, QStringLiteral("The file is too large (%1 bytes).").arg(info.size()));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        return fail(error, file.errorString());
     }
     *content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        return fail(error, file.errorString());
     }
     return true;
 }
@@ -170,24 +159,19 @@ bool FileSystem::WriteFileAtomic(const QString& path, const QByteArray& content,
     // the existing file is written in place.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        return fail(error, file.errorString());
     }
     errno = 0;
     if (file.write(content) != content.size()) {
         const int systemError = errno;
-        if (error)
-            *error = writeError(file, systemError);
+        const QString reason = writeError(file, systemError);
         file.cancelWriting();
-        return false;
+        return fail(error, reason);
     }
     errno = 0;
     if (!file.commit()) {
         const int systemError = errno;
-        if (error)
-            *error = writeError(file, systemError);
-        return false;
+        return fail(error, writeError(file, systemError));
     }
     return true;
 }

@@ -11,8 +11,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "platform/ScreenColorPicker.h"
 #include "platform/Twips.h"
@@ -25,16 +23,25 @@ QString Platform::ProgramFolder() {
 }
 
 bool Platform::KeepsFilesInProgramFolder() {
-    return InstalledDataFolder().isEmpty() && FolderWritable(ProgramFolder());
+    const QString folder = ProgramFolder();
+    return InstalledDataFolder().isEmpty() && FolderExists(folder) &&
+           CanCreateFilesIn(folder, nullptr);
 }
 
 QString Platform::SettingsFile() {
     if (KeepsFilesInProgramFolder())
         return ProgramFolder() + QStringLiteral("/Config.ini");
     const QString folder = UserConfigFolder();
-    if (!FolderExists(folder))
-        CreateFolder(folder);
-    return folder + QStringLiteral("/Config.ini");
+    const QString file = folder + QStringLiteral("/Config.ini");
+    if (!FolderExists(folder) && CreateFolder(folder)) {
+        // A copy that cannot keep its files beside it any more starts from the settings it kept
+        // there, once.
+        QByteArray kept;
+        if (InstalledDataFolder().isEmpty() &&
+            ReadFile(ProgramFolder() + QStringLiteral("/Config.ini"), &kept))
+            WriteFileAtomic(file, kept);
+    }
+    return file;
 }
 
 QString Platform::TemplatesFolder() {
@@ -72,14 +79,6 @@ QString Platform::userDataFolder() {
     if (!FolderExists(htmlDocs))
         CreateFolder(htmlDocs);
     return folder;
-}
-
-bool Platform::FolderWritable(const QString& path) {
-    // Checked with the effective ids, as the system checks the creation of a file; a folder on
-    // a read-only file system is never writable.
-    const QByteArray name = QFile::encodeName(path);
-    return QFileInfo(path).isDir() &&
-           ::faccessat(AT_FDCWD, name.constData(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 QString Platform::InstalledDataFolder() {

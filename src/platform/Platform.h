@@ -46,9 +46,8 @@ public:
     QString HtmlDocsFolder();  // ".../HTMLDocs/"
     QString TempFolder();      // ".../Temp"
 
-    // What that choice is made of.
-    // Whether the user running the program may create files in the folder.
-    virtual bool FolderWritable(const QString& path);
+    // What that choice is made of (besides whether new files can be made in the program
+    // folder, CanCreateFilesIn).
     // The shared data folder of an installed copy (".../share/tintara", found relative to the
     // executable), or empty when the program does not run from an installed layout.
     virtual QString InstalledDataFolder();

@@ -1,6 +1,7 @@
 #include "colour/ColorConverter.h"
 
 #include <QTest>
+#include <limits>
 
 #include <cstdlib>
 
@@ -58,6 +59,16 @@ void TestColorConverter::roundHalfEvenValues_data() {
     QTest::newRow("2.5001") << 2.5001 << 3;
     QTest::newRow("-0.004") << -0.004 << 0;
     QTest::newRow("359.4") << 359.4 << 359;
+    // Beyond 32 bits the result saturates; no number at all gives 0.
+    constexpr int kMax = std::numeric_limits<int32_t>::max();
+    constexpr int kMin = std::numeric_limits<int32_t>::min();
+    QTest::newRow("largest + 0.5") << 2147483647.5 << kMax;
+    QTest::newRow("1e10") << 1e10 << kMax;
+    QTest::newRow("smallest") << -2147483648.0 << kMin;
+    QTest::newRow("-1e10") << -1e10 << kMin;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << kMax;
+    QTest::newRow("-infinity") << -std::numeric_limits<double>::infinity() << kMin;
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0;
 }
 
 void TestColorConverter::roundHalfEvenValues() {

@@ -934,12 +934,12 @@ void TestBadInputFilesWindow::readOnlyFolderShutDown() {
     QVERIFY(t.platform.messages.isEmpty());
 }
 
-// A folder the user may not write, holding files the user may write (a shared folder, or a
-// program folder installed by an administrator with a settings file made writable): no
-// temporary file can be made beside the file, so an existing scheme, page or settings file is
-// written in place, keeping its place on the disk, and the save succeeds as usual. A new file
-// there is refused with a message that says why, and nothing changes. In an ordinary folder
-// the saved file is a new file that replaced the old one.
+// A folder the user may not write, holding files the user may write (a shared folder): no
+// temporary file can be made beside the file, so an existing scheme or page is written in place,
+// keeping its place on the disk, and the save succeeds as usual. A new file there is refused with
+// a message that says why, and nothing changes. A program folder like that keeps the settings in
+// the user's folder instead. In an ordinary folder the saved file is a new file that replaced the
+// old one.
 void TestBadInputFilesWindow::saveWhereNoNewFileCanBeMade_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("relative");
@@ -1004,6 +1004,16 @@ void TestBadInputFilesWindow::saveWhereNoNewFileCanBeMade() {
         QVERIFY(!w.isVisible());
         expected = old.isEmpty() ? QByteArray("[Settings]\r\nLastFile=yours.tnx\r\n")
                                  : QByteArray("; kept\r\n[Settings]\r\nLastFile=yours.tnx\r\n");
+        if (noNewFiles) {
+            // A program folder where no new file can be made keeps its settings file as it was;
+            // the settings go to the user's folder, starting from the ones kept beside the
+            // program.
+            QCOMPARE(t.platform.readFile(relative), old);
+            QFile user(t.platform.UserConfigFolder() + QStringLiteral("/Config.ini"));
+            QVERIFY(user.open(QIODevice::ReadOnly));
+            QCOMPARE(user.readAll(), expected);
+            return;
+        }
     }
 
     if (!old.isEmpty() || !noNewFiles) {

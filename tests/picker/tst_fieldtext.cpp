@@ -31,8 +31,6 @@ private slots:
     void hexRoundTrip();
     void numericTextValue_data();
     void numericTextValue();
-    void toInt32HalfEven_data();
-    void toInt32HalfEven();
     void clampFieldText_data();
     void clampFieldText();
     void fieldInteger_data();
@@ -232,33 +230,6 @@ void TestFieldText::numericTextValue() {
     if (numeric) {
         QCOMPARE(*result, value);
     }
-}
-
-void TestFieldText::toInt32HalfEven_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("2.5") << 2.5 << 2;
-    QTest::newRow("3.5") << 3.5 << 4;
-    QTest::newRow("-2.5") << -2.5 << -2;
-    QTest::newRow("-3.5") << -3.5 << -4;
-    QTest::newRow("2.51") << 2.51 << 3;
-    QTest::newRow("-0.4") << -0.4 << 0;
-    QTest::newRow("largest") << 2147483647.0 << kMax;
-    QTest::newRow("largest + 0.4") << 2147483647.4 << kMax;
-    QTest::newRow("largest + 0.5") << 2147483647.5 << kMax;
-    QTest::newRow("1e10") << 1e10 << kMax;
-    QTest::newRow("smallest") << -2147483648.0 << kMin;
-    QTest::newRow("smallest - 0.5") << -2147483648.5 << kMin;
-    QTest::newRow("-1e10") << -1e10 << kMin;
-    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << kMax;
-    QTest::newRow("-infinity") << -std::numeric_limits<double>::infinity() << kMin;
-    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0;
-}
-
-void TestFieldText::toInt32HalfEven() {
-    QFETCH(double, value);
-    QFETCH(int, expected);
-    QCOMPARE(ToInt32HalfEven(value), expected);
 }
 
 void TestFieldText::clampFieldText_data() {

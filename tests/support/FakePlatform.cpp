@@ -13,9 +13,6 @@ FakePlatform::FakePlatform() {
     PreviewLoader::addLibraryFolder(QStringLiteral(TINTARA_TEST_LIBRARY_DIR));
 }
 
-bool FakePlatform::FolderWritable(const QString& path) {
-    return !isReadOnly(path) && Platform::FolderWritable(path);
-}
 
 QString FakePlatform::path(const QString& relative) const {
     if (relative.startsWith(QLatin1String("~/")))
@@ -132,6 +129,8 @@ bool FakePlatform::WriteFileAtomic(const QString& path, const QByteArray& conten
 }
 
 bool FakePlatform::CanCreateFilesIn(const QString& folder, QString* reason) {
+    if (isReadOnly(folder))
+        return refuse(reason, "Read-only file system");
     if (isNoNewFilesFolder(folder))
         return refuse(reason, "Permission denied");
     return Platform::CanCreateFilesIn(folder, reason);

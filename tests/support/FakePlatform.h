@@ -76,9 +76,6 @@ public:
     bool isNoNewFilesFolder(const QString& folder) const;
 
     QString ProgramFolder() override { return dir.path(); }
-    // Writable unless it lies in one of readOnlyFolders (root may write anywhere, so the real
-    // permissions cannot show a read-only folder to a test run as root).
-    bool FolderWritable(const QString& path) override;
     QString InstalledDataFolder() override { return installedData; }
     QString UserConfigFolder() override { return home.filePath(QStringLiteral("config")); }
     QString UserDataFolder() override { return home.filePath(QStringLiteral("data")); }
