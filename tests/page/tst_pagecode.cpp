@@ -1,4 +1,5 @@
 #include "page/PageCode.h"
+#include "page/TextDiff.h"
 
 #include <QStringList>
 #include <QTest>
@@ -94,6 +95,8 @@ private slots:
     void changingTextColorChangesThreePlaces();
     void onlyCrLfLineBreaks_data();
     void onlyCrLfLineBreaks();
+    void changedSpans_data();
+    void changedSpans();
 };
 
 void TestPageCode::sampleLinkUrlIsAbsolute() {
@@ -356,6 +359,43 @@ void TestPageCode::onlyCrLfLineBreaks() {
     }
     QCOMPARE(pairs, css ? 23 : 10);
     QVERIFY(page.endsWith(QLatin1String("</html>")));
+}
+
+// The parts an editor replaces to bring an old text up to date; applying them must give the new
+// text.
+void TestPageCode::changedSpans_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QList<int>>("spans"); // start, old length, new length, ...
+    QTest::newRow("equal") << "#FF8011"
+                           << "#FF8011" << QList<int>{};
+    QTest::newRow("one code changed") << "a:#FF8011;b:#123456"
+                                      << "a:#FF8022;b:#123456" << QList<int>{7, 2, 2};
+    QTest::newRow("two codes changed") << "a:#FF8011;b:#123456"
+                                       << "a:#0F8011;b:#123457" << QList<int>{3, 1, 1, 18, 1, 1};
+    QTest::newRow("longer code") << "x:#abc;y"
+                                 << "x:#abcdef;y" << QList<int>{6, 0, 3};
+    QTest::newRow("shorter code") << "x:#abcdef;y"
+                                  << "x:#ab;y" << QList<int>{5, 4, 0};
+    QTest::newRow("everything") << "abc"
+                                << "" << QList<int>{0, 3, 0};
+    QTest::newRow("repeated letters") << "aaaa"
+                                      << "aaaaaa" << QList<int>{4, 0, 2};
+}
+
+void TestPageCode::changedSpans() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QList<int>, spans);
+    const QList<TextSpan> found = ChangedSpans(before, after);
+    QList<int> flat;
+    QString edited = before;
+    for (const TextSpan& span : found) {
+        flat << int(span.start) << int(span.oldLength) << int(span.newLength);
+        edited.replace(span.start, span.oldLength, after.mid(span.start, span.newLength));
+    }
+    QCOMPARE(flat, spans);
+    QCOMPARE(edited, after);
 }
 
 QTEST_APPLESS_MAIN(TestPageCode)

@@ -33,25 +33,6 @@ private:
 
     QLineEdit* field(const QString& name) const { return w->findChild<QLineEdit*>(name); }
 
-    // Enters a field with a mouse click, which selects its whole text. A field that has the
-    // focus already is left first, as a click into it would only move the caret.
-    bool enter(QLineEdit* box) const {
-        if (box->hasFocus()) {
-            QTest::mouseClick(w->LastFile, Qt::LeftButton);
-            QCoreApplication::processEvents();
-        }
-        QTest::mouseClick(box, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        return box->hasFocus() && box->selectedText() == box->text();
-    }
-
-    bool typeInto(QLineEdit* box, const QString& keys) const {
-        if (!enter(box))
-            return false;
-        QTest::keyClicks(box, keys);
-        return true;
-    }
-
     // Pastes with the mouse: a right click on the field (through the window, which turns it
     // into the context-menu request), then a click on "Paste" in the menu. No key is pressed or
     // released on the way.
@@ -201,7 +182,7 @@ private slots:
         QVERIFY(typeInto(w->txtBlue, QStringLiteral("30")));
         checkColor(packed(10, 20, 30));
         QLineEdit* box = field(name);
-        QVERIFY(enter(box));
+        QVERIFY(enterField(box));
 
         QCOMPARE(pasteWithKeys(box, pasted), afterPaste);
 
@@ -276,7 +257,7 @@ private slots:
         QVERIFY(typeInto(w->txtBri, typedFirst[2]));
         QCOMPARE(hsbFields(), typedFirst);
         QLineEdit* box = field(name);
-        QVERIFY(enter(box));
+        QVERIFY(enterField(box));
 
         QCOMPARE(pasteWithKeys(box, pasted), afterPaste);
 
@@ -343,7 +324,7 @@ private slots:
             checkColor(packed(0, 255, 0));
         }
         QLineEdit* box = field(name);
-        QVERIFY(enter(box));
+        QVERIFY(enterField(box));
         if (typed) {
             QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, text, {});
             QCOMPARE(box->text(), text);
@@ -379,7 +360,7 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(int, color);
         QVERIFY(typeInto(w->txtHex, QStringLiteral("123456")));
-        QVERIFY(enter(w->txtHex));
+        QVERIFY(enterField(w->txtHex));
         QCOMPARE(pasteWithKeys(w->txtHex, pasted), kept);
         QCOMPARE(w->txtHex->text(), kept);
         QCOMPARE(hexText(w->lblCurrColor->BackColor()), hexText(color));
@@ -425,7 +406,7 @@ private slots:
         QVERIFY(typeInto(w->txtRed, QStringLiteral("10")));
         QVERIFY(typeInto(w->txtGreen, QStringLiteral("20")));
         QVERIFY(typeInto(w->txtBlue, QStringLiteral("30")));
-        QVERIFY(enter(w->txtHue)); // the focus elsewhere; the right click moves it
+        QVERIFY(enterField(w->txtHue)); // the focus elsewhere; the right click moves it
         const QString body = w->BodyString->PageText();
 
         pasteWithMouse(w->txtBlue, pasted);
@@ -443,7 +424,7 @@ private slots:
         checkColor(packed(7, 20, counted));
 
         // A key released in the blue field checks it.
-        QVERIFY(enter(w->txtBlue));
+        QVERIFY(enterField(w->txtBlue));
         QTest::keyClick(w->txtBlue, Qt::Key_End);
         QCOMPARE(w->txtBlue->text(), checked);
         checkColor(packed(7, 20, counted));
@@ -468,14 +449,14 @@ private slots:
         QCOMPARE(hsbFields(), QStringList({"x", "100", "100"}));
         checkColor(packed(255, 0, 0));
 
-        QVERIFY(enter(w->txtHue));
+        QVERIFY(enterField(w->txtHue));
         QTest::keyClick(w->txtHue, Qt::Key_Right);
         QCOMPARE(w->txtHue->text(), QStringLiteral("0"));
         checkColor(packed(255, 0, 0));
 
         // The right click into a field that does not have the focus selects its text, so the
         // paste replaces it.
-        QVERIFY(enter(w->txtSat));
+        QVERIFY(enterField(w->txtSat));
         pasteWithMouse(w->txtHue, QStringLiteral("999"));
         if (QTest::currentTestFailed())
             return;
@@ -484,7 +465,7 @@ private slots:
         QVERIFY(typeInto(w->txtBri, QStringLiteral("100")));
         checkColor(packed(255, 0, 4)); // hue 359
         QCOMPARE(w->txtHue->text(), QStringLiteral("999"));
-        QVERIFY(enter(w->txtHue));
+        QVERIFY(enterField(w->txtHue));
         QTest::keyClick(w->txtHue, Qt::Key_Left);
         QCOMPARE(w->txtHue->text(), QStringLiteral("360"));
         checkColor(packed(255, 0, 4));
@@ -495,7 +476,7 @@ private slots:
     void mousePasteIntoTheHexFieldWaitsForAKeyRelease() {
         QVERIFY(typeInto(w->txtHex, QStringLiteral("102030")));
         checkColor(packed(0x10, 0x20, 0x30));
-        QVERIFY(enter(w->txtRed));
+        QVERIFY(enterField(w->txtRed));
 
         pasteWithMouse(w->txtHex, QStringLiteral("#ff8000zz"));
         if (QTest::currentTestFailed())
@@ -511,7 +492,7 @@ private slots:
         QCOMPARE(w->backC->text(), QStringLiteral("FF8000"));
         QCOMPARE(rgbFields(), QStringList({"255", "128", "0"}));
         // Leaving keeps the six characters: padding only fills shorter texts.
-        QVERIFY(enter(w->txtRed));
+        QVERIFY(enterField(w->txtRed));
         QCOMPARE(w->txtHex->text(), QStringLiteral("#ff800"));
     }
 };

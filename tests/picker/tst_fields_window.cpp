@@ -27,22 +27,6 @@ private:
 
     QLineEdit* field(const QString& name) const { return w->findChild<QLineEdit*>(name); }
 
-    // Enters a field with a mouse click, as the user does.
-    static bool enter(QLineEdit* box) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        return box->hasFocus();
-    }
-
-    // Replaces a field's text by typing, one key at a time, after entering it (which
-    // selects the whole text, so the first key replaces it).
-    static bool typeInto(QLineEdit* box, const QString& keys) {
-        if (!enter(box) || box->selectedText() != box->text())
-            return false;
-        QTest::keyClicks(box, keys);
-        return true;
-    }
-
 private slots:
     void init() {
         platform = new FakePlatform;
@@ -61,7 +45,7 @@ private slots:
     void hueAboveItsLimit() {
         QVERIFY(typeInto(w->txtSat, QStringLiteral("100")));
         QVERIFY(typeInto(w->txtBri, QStringLiteral("100")));
-        QVERIFY(enter(w->txtHue));
+        QVERIFY(enterField(w->txtHue));
         QTest::keyClick(w->txtHue, '4');
         QCOMPARE(w->txtHue->text(), QStringLiteral("4"));
         QTest::keyClick(w->txtHue, '0');
@@ -117,7 +101,7 @@ private slots:
         QFETCH(QStringList, afterEachKey);
         QLineEdit* box = field(name);
         QVERIFY(box);
-        QVERIFY(enter(box));
+        QVERIFY(enterField(box));
         for (int i = 0; i < keys.size(); ++i) {
             QTest::keyClick(box, keys.at(i).toLatin1());
             QCOMPARE(box->text(), afterEachKey.at(i));
@@ -229,7 +213,7 @@ private slots:
         QVERIFY(typeInto(box, text));
         QCOMPARE(box->text(), text);
         // Leave and come back with a click somewhere in the middle of the text.
-        QVERIFY(enter(w->LastFile));
+        QVERIFY(enterField(w->LastFile));
         QVERIFY(!box->hasFocus());
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, box->height() / 2));
         QCoreApplication::processEvents();
@@ -254,7 +238,7 @@ private slots:
         QCOMPARE(w->lblCurrColor->BackColor(), packed(255, 0, 0));
         QCOMPARE(w->txtRed->text(), QStringLiteral("255"));
         QCOMPARE(w->backC->text(), QStringLiteral("FF0000"));
-        QVERIFY(enter(w->LastFile));
+        QVERIFY(enterField(w->LastFile));
         QCOMPARE(w->txtHex->text(), QStringLiteral("0000FF"));
         // Leaving does not read the colour again.
         QCOMPARE(w->lblCurrColor->BackColor(), packed(255, 0, 0));
@@ -292,7 +276,7 @@ private slots:
 
     void leavingOtherFieldsChangesNothing() {
         QVERIFY(typeInto(w->txtRed, QStringLiteral("2.")));
-        QVERIFY(enter(w->txtGreen));
+        QVERIFY(enterField(w->txtGreen));
         QCOMPARE(w->txtRed->text(), QStringLiteral("2."));
     }
 
@@ -310,7 +294,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QVERIFY(w->txtHex->hasFocus());
         QCOMPARE(w->txtHex->text(), QStringLiteral("FF"));
-        QVERIFY(enter(w->LastFile));
+        QVERIFY(enterField(w->LastFile));
         QCOMPARE(w->txtHex->text(), QStringLiteral("0000FF"));
     }
 
@@ -398,7 +382,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, color);
         QLineEdit* box = field(name);
-        QVERIFY(enter(box));
+        QVERIFY(enterField(box));
         QCOMPARE(box->selectedText(), box->text());
         QGuiApplication::clipboard()->setText(pasted);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -428,7 +412,7 @@ private slots:
         w->DrawBrightnessStrip(packed(0, 0, 255));
         w->txtHue->setText(QStringLiteral("77"));
 
-        QVERIFY(enter(w->txtRed));
+        QVERIFY(enterField(w->txtRed));
         QTest::keyClick(w->txtRed, Qt::Key_Right);
         QCOMPARE(w->txtRed->text(), QStringLiteral("10"));
         QCOMPARE(w->lblCurrColor->BackColor(), color);
@@ -455,7 +439,7 @@ private slots:
         QCOMPARE(w->txtBri->text(), QStringLiteral("100"));
         QCOMPARE(w->txtHex->text(), QStringLiteral("B2FFE6"));
 
-        QVERIFY(enter(w->txtHex));
+        QVERIFY(enterField(w->txtHex));
         // The press moves the focus on; the release reaches the hue field.
         QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
         QVERIFY(w->txtHue->hasFocus());

@@ -2,17 +2,17 @@
 
 #include <QLabel>
 
+#include "colour/ColorConverter.h"
 #include "picker/BrightnessStrip.h"
 #include "windows/PreviewLoader.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <cmath>
 
 int32_t packed(const QString& hex) {
     const int r = hex.mid(0, 2).toInt(nullptr, 16);
@@ -30,41 +30,8 @@ QString hexText(int32_t color) {
 }
 
 int32_t hsbColor(int h, int s, int br) {
-    auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
-    if (s == 0) {
-        const int v = round(br * 255 / 100.0);
-        return packed(v, v, v);
-    }
-    const float hh = static_cast<float>(h / 60.0);
-    const float v = static_cast<float>(br / 100.0);
-    const float sat = static_cast<float>(s / 100.0);
-    const int i = static_cast<int>(std::floor(hh));
-    const float f = static_cast<float>(double(hh) - i);
-    const float p = static_cast<float>((1.0 - sat) * v);
-    const float q = static_cast<float>((1.0 - double(sat) * f) * v);
-    const float t = static_cast<float>((1.0 - (1.0 - double(f)) * sat) * v);
-    float r = 0, g = 0, b = 0;
-    switch (i) {
-    case 0:
-        r = v, g = t, b = p;
-        break;
-    case 1:
-        r = q, g = v, b = p;
-        break;
-    case 2:
-        r = p, g = v, b = t;
-        break;
-    case 3:
-        r = p, g = q, b = v;
-        break;
-    case 4:
-        r = t, g = p, b = v;
-        break;
-    default:
-        r = v, g = p, b = q;
-        break;
-    }
-    return packed(round(double(r) * 255), round(double(g) * 255), round(double(b) * 255));
+    const ColorConverter converter;
+    return converter.HSBToRGB(converter.HSBToLong(h, s, br));
 }
 
 QStringList pageColors(const frmMain& w) {
@@ -139,6 +106,26 @@ QByteArray schemeBytes(const QList<QByteArray>& values) {
     return bytes;
 }
 
+bool enterField(QLineEdit* box) {
+    if (box->hasFocus()) {
+        auto* other = box->window()->findChild<QLineEdit*>(QStringLiteral("LastFile"));
+        QTest::mouseClick(other, Qt::LeftButton, {}, other->rect().center());
+        QCoreApplication::processEvents();
+    }
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    // The field selects its text again once the click has been handled.
+    QCoreApplication::processEvents();
+    return QTest::qWaitFor([box] { return box->hasFocus(); }, 5000);
+}
+
+bool typeInto(QLineEdit* box, const QString& keys) {
+    if (!enterField(box) ||
+        !QTest::qWaitFor([box] { return box->selectedText() == box->text(); }, 5000))
+        return false;
+    QTest::keyClicks(box, keys);
+    return true;
+}
+
 void clickCell(frmMain& w, int index, Qt::MouseButton button) {
     QTest::mouseClick(w.pc(index), button, {}, w.pc(index)->rect().center());
 }
@@ -156,6 +143,9 @@ void chooseFromList(QComboBox* combo, const QString& item) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
     QTRY_VERIFY(!view->isVisible());
     QCOMPARE(combo->currentText(), item);
+    // The offscreen platform leaves the window inactive once the list has closed.
+    combo->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(combo->window()));
 }
 
 void openByButton(FakePlatform& platform, frmMain& w, const std::optional<QString>& path) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers shared by the window tests: colours packed and written out, the colour rule worked
-// out independently of the program, the five colours read back from the window and from both
+// Helpers shared by the window tests: colours packed and written out, the colours of HSB
+// triples, the five colours read back from the window and from both
 // page texts, scheme file bytes, the buttons and lists driven with real events, and the
 // fixtures that start the main window.
 
@@ -19,6 +19,7 @@
 #include <optional>
 
 class QComboBox;
+class QLineEdit;
 
 // What the file name box shows when no scheme has been opened yet.
 inline const QString StartMessage =
@@ -35,8 +36,8 @@ int32_t packed(const QString& hex);
 // Six upper-case hex digits RRGGBB of a packed colour.
 QString hexText(int32_t color);
 
-// The colour of a hue/saturation/brightness triple, worked out here from the colour rule
-// (single-precision intermediates, channels rounded to the nearest, halves to even).
+// The colour of a hue/saturation/brightness triple, from the colour model (whose own test checks
+// every value against the colour rule).
 int32_t hsbColor(int h, int s, int br);
 
 // The five colours as both page texts carry them: line 8 of the default page, and the body,
@@ -59,6 +60,14 @@ QStringList fields(const frmMain& w);
 
 // A scheme file: the five sections, each with its value line, lines ending in CR LF.
 QByteArray schemeBytes(const QList<QByteArray>& values);
+
+// Enters a value field or text box with a mouse click at its centre (a value field then selects
+// its whole text). A box that has the focus already is left first, for LastFile, as a click into
+// it would only move the caret. True when the box has the focus.
+bool enterField(QLineEdit* box);
+// Enters the field and types keys over its text, one key at a time; false when the field did
+// not take the focus with its whole text selected.
+bool typeInto(QLineEdit* box, const QString& keys);
 
 // Clicks the centre of a palette cell.
 void clickCell(frmMain& w, int index, Qt::MouseButton button = Qt::LeftButton);
