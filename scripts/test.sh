@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tintara and runs every test headless: the window tests on
+# Installs what is missing, checks that every tracked C++ file is formatted as .clang-format
+# says, builds Tintara and runs every test headless: the window tests on
 # Qt's offscreen platform, the browser tests under Xvfb. Then scripts/check-install.sh installs
 # the build into a temporary prefix and checks the installed files and the installed program.
 #
@@ -10,7 +11,11 @@
 # Leaks that a system library under Qt keeps for good would be suppressed in tests/lsan.supp.
 # TINTARA_SANITIZE_STAGE=0 leaves this second stage out.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing_packages "${TINTARA_PACKAGES[@]}" "${INSTALL_CHECK_PACKAGES[@]}"
+install_missing_packages "${TINTARA_PACKAGES[@]}" "${INSTALL_CHECK_PACKAGES[@]}" clang-format
+
+echo "== Format"
+cd "$TINTARA_ROOT"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 configure_and_build "$TINTARA_BUILD"
 cd "$TINTARA_BUILD"
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"

@@ -33,8 +33,8 @@ std::optional<double> NumericTextValue(QStringView text);
 QString ClampFieldText(const QString& text, int maximum, int minimum);
 
 // The integer a field text stands for when the colour is computed from the fields: its value
-// rounded as roundHalfEven (colour/ColorConverter.h), or 0 for a text that is not numeric (pasted text that was never
-// checked by a key release).
+// rounded as roundHalfEven (colour/ColorConverter.h), or 0 for a text that is not numeric (pasted
+// text that was never checked by a key release).
 int32_t FieldInteger(QStringView text);
 
 // A text box's character limit binds what the user types, pastes or drops, never a text that

@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-
 #include "platform/ScreenColorPicker.h"
 #include "platform/Twips.h"
 

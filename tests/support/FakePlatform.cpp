@@ -13,7 +13,6 @@ FakePlatform::FakePlatform() {
     PreviewLoader::addLibraryFolder(QStringLiteral(TINTARA_TEST_LIBRARY_DIR));
 }
 
-
 QString FakePlatform::path(const QString& relative) const {
     if (relative.startsWith(QLatin1String("~/")))
         return home.filePath(relative.mid(2));
