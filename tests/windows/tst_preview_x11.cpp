@@ -4,12 +4,12 @@
 
 #include "windows/PreviewLoader.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QAccessible>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSocketNotifier>
