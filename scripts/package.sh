@@ -20,7 +20,7 @@ eval "$(dpkg-buildflags --export=sh)"
 export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$TINTARA_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
-        -DCMAKE_INSTALL_PREFIX=/usr -DTINTARA_BENCHMARKS=OFF \
+        -DCMAKE_INSTALL_PREFIX=/usr -DTINTARA_BENCHMARKS=OFF -DBUILD_TESTING=OFF \
         -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 fi
 cmake --build "$build" --target tintara tintara_preview tintara_data --parallel "$(nproc)"
