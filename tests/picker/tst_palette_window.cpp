@@ -58,10 +58,8 @@ private slots:
     void markColorCell_data();
     void markColorCell();
     void paintPaletteMarksTheLastCellOfTheStartColor();
-    void rightAndMiddleClicksChangeNothing_data();
-    void rightAndMiddleClicksChangeNothing();
-    void pressWhileAnotherButtonIsHeld_data();
-    void pressWhileAnotherButtonIsHeld();
+    void onlyALeftPressSelects_data();
+    void onlyALeftPressSelects();
     void secondClickOnTheSameCellChangesNothing();
     void tooltipEmptyUntilSelected();
 };
@@ -282,44 +280,29 @@ void TestPaletteWindow::paintPaletteMarksTheLastCellOfTheStartColor() {
     QCOMPARE(hexText(w.picBrightness->Point(0, 20)), QStringLiteral("FF8000"));
 }
 
-void TestPaletteWindow::rightAndMiddleClicksChangeNothing_data() {
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("cell");
-    QTest::newRow("right on another cell") << int(Qt::RightButton) << 186;
-    QTest::newRow("right on the marked cell") << int(Qt::RightButton) << 180;
-    QTest::newRow("middle") << int(Qt::MiddleButton) << 5;
-}
-
-void TestPaletteWindow::rightAndMiddleClicksChangeNothing() {
-    QFETCH(int, button);
-    QFETCH(int, cell);
-    FakePlatform platform;
-    frmMain w(platform);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    clickCell(w, 180);
-    const QStringList before = windowState(w);
-    clickCell(w, cell, Qt::MouseButton(button));
-    QCOMPARE(windowState(w), before);
-    // A right click on a cell that was never selected leaves its tooltip empty.
-    if (cell != 180)
-        QVERIFY(w.pc(cell)->toolTip().isEmpty());
-}
-
-// Only the button that goes down counts: a left press selects the cell even while the right
-// button is held, and a right press does nothing while the left one is held.
-void TestPaletteWindow::pressWhileAnotherButtonIsHeld_data() {
-    QTest::addColumn<int>("held");
+// Only a left press selects a cell, and only the button that goes down counts: a left press
+// selects the cell even while the right button is held, a right or middle press does nothing,
+// whether or not the left one is held, and leaves the tooltip of a cell never selected empty.
+void TestPaletteWindow::onlyALeftPressSelects_data() {
+    QTest::addColumn<int>("held"); // pressed first, on the same cell
     QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("cell");
     QTest::addColumn<bool>("selects");
-    QTest::newRow("left, right held") << int(Qt::RightButton) << int(Qt::LeftButton) << true;
-    QTest::newRow("left, middle held") << int(Qt::MiddleButton) << int(Qt::LeftButton) << true;
-    QTest::newRow("right, left held") << int(Qt::LeftButton) << int(Qt::RightButton) << false;
+    QTest::newRow("right") << int(Qt::NoButton) << int(Qt::RightButton) << 186 << false;
+    QTest::newRow("right on the marked cell")
+        << int(Qt::NoButton) << int(Qt::RightButton) << 180 << false;
+    QTest::newRow("middle") << int(Qt::NoButton) << int(Qt::MiddleButton) << 5 << false;
+    QTest::newRow("left, right held") << int(Qt::RightButton) << int(Qt::LeftButton) << 186 << true;
+    QTest::newRow("left, middle held")
+        << int(Qt::MiddleButton) << int(Qt::LeftButton) << 186 << true;
+    QTest::newRow("right, left held")
+        << int(Qt::LeftButton) << int(Qt::RightButton) << 186 << false;
 }
 
-void TestPaletteWindow::pressWhileAnotherButtonIsHeld() {
+void TestPaletteWindow::onlyALeftPressSelects() {
     QFETCH(int, held);
     QFETCH(int, pressed);
+    QFETCH(int, cell);
     QFETCH(bool, selects);
     FakePlatform platform;
     frmMain w(platform);
@@ -327,12 +310,14 @@ void TestPaletteWindow::pressWhileAnotherButtonIsHeld() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     clickCell(w, 180);
     const QStringList before = windowState(w);
-    const QPoint at = w.pc(186)->mapTo(&w, w.pc(186)->rect().center());
-    QTest::mousePress(w.windowHandle(), Qt::MouseButton(held), {}, at);
+    const QPoint at = w.pc(cell)->mapTo(&w, w.pc(cell)->rect().center());
+    if (held != Qt::NoButton)
+        QTest::mousePress(w.windowHandle(), Qt::MouseButton(held), {}, at);
     const QStringList afterHeld = windowState(w);
     QTest::mousePress(w.windowHandle(), Qt::MouseButton(pressed), {}, at);
     QTest::mouseRelease(w.windowHandle(), Qt::MouseButton(pressed), {}, at);
-    QTest::mouseRelease(w.windowHandle(), Qt::MouseButton(held), {}, at);
+    if (held != Qt::NoButton)
+        QTest::mouseRelease(w.windowHandle(), Qt::MouseButton(held), {}, at);
     if (selects) {
         QCOMPARE(afterHeld, before);
         QCOMPARE(w.txtHex->text(), QStringLiteral("00FF00"));
@@ -340,6 +325,8 @@ void TestPaletteWindow::pressWhileAnotherButtonIsHeld() {
         QCOMPARE(w.backC->text(), QStringLiteral("00FF00"));
     } else {
         QCOMPARE(windowState(w), afterHeld);
+        if (held == Qt::NoButton && cell != 180)
+            QVERIFY(w.pc(cell)->toolTip().isEmpty());
     }
 }
 
