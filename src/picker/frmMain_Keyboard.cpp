@@ -3,6 +3,7 @@
 // and the picked colour, which takes the path of a colour typed into txtHex.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QToolButton>
@@ -51,6 +52,9 @@ void frmMain::buildKeyboardAccess() {
     setTabOrder(PicFrame, picBrightness);
     lblCurrColor->setNamedByColor(NewColorAccessibleName);
     lblOldColor->setNamedByColor(OldColorAccessibleName);
+    // Tab reaches the text box of an editable list, which reads the list's caption.
+    for (auto [list, caption] : {std::pair{Fonts, Label1}, {Fonts2, Label2}, {Combo, Label3}})
+        list->lineEdit()->setAccessibleName(caption->text());
 }
 
 void frmMain::buildEyedropper() {

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -52,6 +53,25 @@ private slots:
         QVERIFY(enterField(t.w.txtHue));
         clickCell(t.w, 40);
         QVERIFY(t.w.txtHue->hasFocus());
+    }
+
+    // Everything that Tab reaches, with the code view open, has a name for a screen reader.
+    void everyReachableControlIsNamed() {
+        ShownWindow t;
+        QVERIFY(t.ready());
+        QTest::mouseClick(t.w.ViewCode, Qt::LeftButton);
+        QList<QWidget*> reached;
+        for (QWidget* c = t.w.OpenScheme; !reached.contains(c); c = c->nextInFocusChain()) {
+            if (!(c->focusPolicy() & Qt::TabFocus) || !c->isVisible())
+                continue;
+            reached << c;
+            QVERIFY2(!spokenName(c).isEmpty(),
+                     qPrintable(c->parentWidget()->objectName() + QLatin1Char('/') +
+                                c->objectName() + QLatin1Char(' ') + c->metaObject()->className()));
+        }
+        QVERIFY(reached.contains(t.w.PicFrame));
+        QVERIFY(reached.contains(t.w.picBrightness));
+        QVERIFY(reached.contains(t.w.Combo->lineEdit()));
     }
 
     // Every cell can be reached and picked with the keys, and the pick is that of a left click
