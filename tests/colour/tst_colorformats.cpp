@@ -24,7 +24,6 @@ private slots:
     void designTokens();
     void exportTarget_data();
     void exportTarget();
-    void exportBytes();
     void accessibleNames();
 };
 
@@ -157,14 +156,6 @@ void TestColorFormats::exportTarget() {
     const ExportTarget target = ChooseExportTarget(path, filterIndex);
     QCOMPARE(static_cast<int>(target.format), format);
     QCOMPARE(target.path, written);
-}
-
-void TestColorFormats::exportBytes() {
-    QCOMPARE(ExportFileBytes(ExportFormat::GimpPalette, kHolders, "Été").left(32),
-             QByteArray("GIMP Palette\nName: \xC3\x89t\xC3\xA9\nColumns"));
-    QCOMPARE(ExportFileBytes(ExportFormat::Css, kHolders, "x"), CssSchemeBlock(kHolders).toUtf8());
-    QCOMPARE(ExportFileBytes(ExportFormat::DesignTokens, kHolders, "x"),
-             DesignTokensText(kHolders).toUtf8());
 }
 
 void TestColorFormats::accessibleNames() {
