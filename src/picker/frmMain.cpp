@@ -24,7 +24,6 @@
 #include "picker/FieldText.h"
 #include "picker/General.h"
 #include "picker/MenuKeys.h"
-#include "picker/PaletteFrame.h"
 #include "picker/TextBox.h"
 #include "picker/mComCtrls.h"
 #include "platform/Design.h"

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 
 #include "colour/ColorFormats.h"
-#include "picker/PaletteFrame.h"
 #include "picker/frmMain.h"
 
 void frmMain::BuildPalette() {
