@@ -1,8 +1,10 @@
 // Times the interactive paths of the real main window, one event at a time: strip drags with
-// the code view closed and open, palette clicks, key releases in the value fields, target
-// choices and scheme opening. With --preview (on a real X display) it times the first and
-// later page previews instead. Prints one table row per figure: median and 99th percentile.
+// the code view closed and open, palette clicks, the palette and the strip from the keyboard,
+// key releases in the value fields, target choices, the copy commands and scheme opening. With
+// --preview (on a real X display) it times the first and later page previews instead. Prints one
+// table row per figure: median and 99th percentile.
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -89,6 +91,44 @@ std::vector<double> paletteClicks(frmMain& w, int clicks) {
     return us;
 }
 
+// Key presses sent to a control that has the focus, cycling through keys.
+std::vector<double> keyPresses(QWidget* control, const std::vector<Qt::Key>& keys, int count) {
+    control->setFocus(Qt::TabFocusReason);
+    settle();
+    std::vector<double> us;
+    for (int i = 0; i < count; ++i) {
+        QKeyEvent press(QEvent::KeyPress, keys[i % keys.size()], Qt::NoModifier);
+        us.push_back(timeUs([&] { QApplication::sendEvent(control, &press); }));
+        QKeyEvent release(QEvent::KeyRelease, keys[i % keys.size()], Qt::NoModifier);
+        QApplication::sendEvent(control, &release);
+        settle();
+    }
+    return us;
+}
+
+// Space on the palette, the ring moved to another cell (untimed) before each.
+std::vector<double> paletteSpaces(frmMain& w, int count) {
+    w.PicFrame->setFocus(Qt::TabFocusReason);
+    settle();
+    std::vector<double> us;
+    for (int i = 0; i < count; ++i) {
+        w.PicFrame->setRingIndex((i * 37) % frmMain::PaletteCells);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        us.push_back(timeUs([&] { QApplication::sendEvent(w.PicFrame, &press); }));
+        settle();
+    }
+    return us;
+}
+
+std::vector<double> triggers(QAction* action, int count) {
+    std::vector<double> us;
+    for (int i = 0; i < count; ++i) {
+        us.push_back(timeUs([&] { action->trigger(); }));
+        settle();
+    }
+    return us;
+}
+
 std::vector<double> keyReleases(QLineEdit* field, const QStringList& texts, int count) {
     field->setFocus();
     std::vector<double> us;
@@ -158,7 +198,8 @@ int main(int argc, char** argv) {
     FakePlatform platform;
     frmMain w(platform);
     w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
+    w.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w))
         return 1;
     settle();
 
@@ -178,6 +219,18 @@ int main(int argc, char** argv) {
     settle();
     paletteClicks(w, 20);
     row("palette click", paletteClicks(w, 500));
+    const std::vector<Qt::Key> arrows{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up};
+    keyPresses(w.PicFrame, arrows, 20);
+    row("palette key, an arrow moves the focus ring", keyPresses(w.PicFrame, arrows, 500));
+    paletteSpaces(w, 20);
+    row("palette key, Space picks the cell", paletteSpaces(w, 500));
+    const std::vector<Qt::Key> rows{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Home};
+    keyPresses(w.picBrightness, rows, 20);
+    row("strip key, Down or Home picks a row", keyPresses(w.picBrightness, rows, 500));
+    for (QAction* copy : {w.mnuCopyHex, w.mnuCopyRGB, w.mnuCopyHSL, w.mnuCopyScheme}) {
+        triggers(copy, 20);
+        row(qPrintable(copy->text()), triggers(copy, 500));
+    }
     const QStringList hues{QStringLiteral("10"), QStringLiteral("200"), QStringLiteral("359")};
     keyReleases(w.txtHue, hues, 20);
     row("key release in txtHue", keyReleases(w.txtHue, hues, 500));

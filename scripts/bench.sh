@@ -41,7 +41,7 @@ awk -F'|' '/process start/ { printf "| (bare Qt window, 200 labels, same run) | 
 awk -F'|' '/resident memory/ { printf "| resident memory after start-up | 40 MiB or less | %s |\n", $3 }' startup.txt
 awk -F'|' '/resident memory/ { printf "| (bare Qt window, 200 labels, same run) | | %s |\n", $3 }' bare.txt
 awk -F'|' '/strip drag/ { printf "| %s | median 100 us, p99 1 ms | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
-awk -F'|' '/palette click|key release|target chosen/ { printf "| %s | median 200 us | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
+awk -F'|' '/palette click|palette key|strip key|key release|target chosen|Copy / { printf "| %s | median 200 us | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
 echo "| SortStrings of 10,000 names | 20 ms or less | $(sort_ms 10000) |"
 awk -F'|' '/first preview/ { printf "| first preview | 350 ms or less | %s |\n", $3 }' preview.txt
 awk -F'|' '/later preview/ { printf "| later preview | 60 ms or less | median %s |\n", $3 }' preview.txt

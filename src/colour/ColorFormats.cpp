@@ -155,6 +155,50 @@ QString DesignTokensText(const PageColors& colors) {
     return text + L("  }\n}\n");
 }
 
+QString ExportFilter() {
+    return QStringLiteral("GIMP Palette (*.gpl)|*.gpl;|CSS (*.css)|*.css;|"
+                          "Design Tokens (*.tokens.json)|*.tokens.json;");
+}
+
+ExportTarget ChooseExportTarget(const QString& path, int filterIndex) {
+    const auto endsWith = [&path](const char* ending) {
+        return path.endsWith(QLatin1String(ending), Qt::CaseInsensitive);
+    };
+    if (endsWith(".gpl")) {
+        return {ExportFormat::GimpPalette, path};
+    }
+    if (endsWith(".css")) {
+        return {ExportFormat::Css, path};
+    }
+    if (endsWith(".json")) {
+        return {ExportFormat::DesignTokens, path};
+    }
+    const ExportFormat chosen = filterIndex == 2   ? ExportFormat::Css
+                                : filterIndex == 3 ? ExportFormat::DesignTokens
+                                                   : ExportFormat::GimpPalette;
+    // The file's name is what follows the last separator; a dot that starts it (a hidden file)
+    // does not begin an extension.
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    if (path.lastIndexOf(QLatin1Char('.')) > nameStart) {
+        return {chosen, path};
+    }
+    static const char* const Extensions[] = {".gpl", ".css", ".tokens.json"};
+    return {chosen, path + QLatin1String(Extensions[static_cast<int>(chosen) - 1])};
+}
+
+QByteArray ExportFileBytes(ExportFormat format, const PageColors& colors,
+                           const QString& schemeName) {
+    switch (format) {
+    case ExportFormat::GimpPalette:
+        return GimpPaletteText(colors, schemeName).toUtf8();
+    case ExportFormat::Css:
+        return CssSchemeBlock(colors).toUtf8();
+    case ExportFormat::DesignTokens:
+        break;
+    }
+    return DesignTokensText(colors).toUtf8();
+}
+
 QString PaletteCellAccessibleName(int index, int32_t color) {
     return QStringLiteral("%1, row %2, column %3")
         .arg(ColorToHex(color & 0xFFFFFF))

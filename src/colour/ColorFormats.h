@@ -8,6 +8,7 @@
 
 #include "page/PageCode.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -55,6 +56,28 @@ QString GimpPaletteText(const PageColors& colors, const QString& schemeName);
 // as the fallback the draft allows, and a "$description" with the target name. The texts are
 // all fixed or hex digits, so nothing needs escaping. Two-space indentation.
 QString DesignTokensText(const PageColors& colors);
+
+// The file types that the scheme is exported as, in the order of ExportFilter.
+enum class ExportFormat { GimpPalette = 1, Css, DesignTokens };
+
+// The export dialog's filter, one "Description|patterns" pair per ExportFormat:
+// "GIMP Palette (*.gpl)|*.gpl;|CSS (*.css)|*.css;|Design Tokens (*.tokens.json)|*.tokens.json;".
+QString ExportFilter();
+
+// What an export writes where. A file name that ends in ".gpl", ".css", ".tokens.json" or
+// ".json" (in any case) is written in that format under that name. Any other name is written in
+// the format of the file type left chosen in the dialog (counted from 1; any other number counts
+// as 1), and a name without an extension gets that type's (".gpl", ".css", ".tokens.json").
+struct ExportTarget {
+    ExportFormat format;
+    QString path;
+};
+ExportTarget ChooseExportTarget(const QString& path, int filterIndex);
+
+// The bytes of an export file, UTF-8: GimpPaletteText with the scheme's name, CssSchemeBlock or
+// DesignTokensText.
+QByteArray ExportFileBytes(ExportFormat format, const PageColors& colors,
+                           const QString& schemeName);
 
 // A palette cell's accessible name: its colour and place, rows and columns counted from 1 (cell
 // i lies in row i / 18 and column i % 18 counted from 0): "FF8080, row 6, column 1" for cell 90.

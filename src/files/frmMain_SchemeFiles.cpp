@@ -43,6 +43,7 @@ void frmMain::loadSchemeColors() {
 }
 
 void frmMain::showSchemeCaption(const QString& fileTitle) {
+    schemeTitle_ = fileTitle;
     setWindowTitle(QStringLiteral("Tintara - [") + fileTitle + QLatin1Char(']'));
 }
 

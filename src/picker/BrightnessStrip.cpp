@@ -1,7 +1,9 @@
 #include "picker/BrightnessStrip.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "picker/ColorBoxes.h"
 
@@ -26,10 +28,32 @@ int32_t BrightnessStrip::Point(int x, int y) const {
     return packedFromRgb(image_.pixel(x, y));
 }
 
+void BrightnessStrip::setKeyRow(int row) {
+    row = std::clamp(row, 0, DrawHeight - 1);
+    if (row == keyRow_)
+        return;
+    keyRow_ = row;
+    if (hasFocus())
+        update();
+    QAccessibleValueChangeEvent event(this, row);
+    QAccessible::updateAccessibility(&event);
+}
+
 void BrightnessStrip::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(Border, Border, image_);
+    if (!hasFocus())
+        return;
+    // The pick point: a black arrow head with a white edge pointing in from each side.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(Qt::black);
+    const qreal y = Border + keyRow_ + 0.5;
+    const qreal left = Border;
+    const qreal right = Border + DrawWidth;
+    painter.drawPolygon(QPolygonF{{left, y - 4}, {left + 5, y}, {left, y + 4}});
+    painter.drawPolygon(QPolygonF{{right, y - 4}, {right - 5, y}, {right, y + 4}});
 }
 
 void BrightnessStrip::mousePressEvent(QMouseEvent* event) {
@@ -40,9 +64,27 @@ void BrightnessStrip::mouseMoveEvent(QMouseEvent* event) {
     report(event);
 }
 
+void BrightnessStrip::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(event->key());
+}
+
+void BrightnessStrip::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void BrightnessStrip::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    update();
+}
+
 void BrightnessStrip::report(QMouseEvent* event) {
     const int buttons = mouseButtonMask(event);
     const int shift = mouseShiftMask(event);
     const QPointF at = event->position();
-    emit mouseMoved(buttons, shift, float(at.x()) - Border, float(at.y()) - Border);
+    const float x = float(at.x()) - Border;
+    const float y = float(at.y()) - Border;
+    if (buttons == 1)
+        setKeyRow(int(y));
+    emit mouseMoved(buttons, shift, x, y);
 }

@@ -3,6 +3,8 @@
 // The brightness strip: a picture with a 2-pixel sunken border whose 56 x 186 drawing area
 // keeps what was drawn in an image of its own. Mouse moves with a button held (and the press
 // itself) are reported in drawing-area pixels with the button mask (1 left, 2 right, 4 middle).
+// The keyboard's pick point is a row of the drawing area, marked at both edges while the strip
+// has the focus; a left-button pick with the mouse moves it too.
 
 #include <QFrame>
 #include <QImage>
@@ -24,16 +26,28 @@ public:
     // The colour drawn at a pixel of the drawing area.
     int32_t Point(int x, int y) const;
 
+    int KeyRow() const { return keyRow_; }
+    // Moves the pick point to a row (kept within the drawing area).
+    void setKeyRow(int row);
+
 signals:
     void mouseMoved(int button, int shift, float x, float y);
+    // Every key pressed while the strip has the focus, as a Qt::Key.
+    void keyDown(int key);
+    // A row to pick, asked for through the strip's accessible value.
+    void rowRequested(int row);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void report(QMouseEvent* event);
 
     QImage image_;
+    int keyRow_ = 0;
 };

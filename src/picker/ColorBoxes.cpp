@@ -44,7 +44,14 @@ void ColorBox::setBackColor(int32_t color) {
     if (color == backColor_)
         return;
     backColor_ = color;
+    if (nameOf_)
+        setAccessibleName(nameOf_(color));
     update();
+}
+
+void ColorBox::setNamedByColor(QString (*nameOf)(int32_t color)) {
+    nameOf_ = nameOf;
+    setAccessibleName(nameOf_(backColor_));
 }
 
 void ColorBox::paintEvent(QPaintEvent*) {

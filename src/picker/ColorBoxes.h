@@ -27,6 +27,8 @@ public:
     explicit ColorBox(QWidget* parent = nullptr);
     int32_t BackColor() const { return backColor_; }
     void setBackColor(int32_t color);
+    // Keeps the accessible name as nameOf gives it for the back colour, from now on.
+    void setNamedByColor(QString (*nameOf)(int32_t color));
     // A picture box takes the keyboard focus when it is clicked itself, not when one of the
     // labels on it is.
     void setTakesFocusOnClick(bool takes) { takesFocus_ = takes; }
@@ -38,6 +40,7 @@ protected:
 private:
     int32_t backColor_ = 0xFFFFFF;
     bool takesFocus_ = false;
+    QString (*nameOf_)(int32_t) = nullptr;
 };
 
 // One palette cell: its colour, its place in twips and its index in the palette.

@@ -14,9 +14,11 @@
 #include <QStringListModel>
 #include <QTabBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include "page/PageTextBox.h"
 #include "page/SampleLabel.h"
+#include "picker/AccessibleControls.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/ClickWatcher.h"
 #include "picker/FieldText.h"
@@ -26,6 +28,7 @@
 #include "picker/mComCtrls.h"
 #include "platform/Design.h"
 #include "platform/Platform.h"
+#include "platform/ScreenColorPicker.h"
 #include "platform/Twips.h"
 #include "windows/frmAbout.h"
 
@@ -70,6 +73,8 @@ template <typename W> W* captioned(W* box, QLabel* caption) {
 frmMain::frmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent), CD1(platform, this), platform_(platform) {
     Form_Initialize();
+    // Before any control is asked what a screen reader hears of it.
+    InstallAccessibleControls();
     buildDesign();
     buildMenus();
     connectHandlers();
@@ -135,7 +140,8 @@ void frmMain::buildDesign() {
     Picture2 = pictureBox(ColorPalette, "Picture2", QRect(120, 120, 6975, 4695));
     Label5 =
         label(Picture2, "Label5", QRect(120, 0, 1695, 255), QStringLiteral("HTML Color Palette:"));
-    PicFrame = pictureBox(Picture2, "PicFrame", QRect(120, 240, 5730, 2850));
+    PicFrame = captioned(place(new PaletteFrame(Picture2), "PicFrame", QRect(120, 240, 5730, 2850)),
+                         Label5);
     PicFrame->setAutoFillBackground(true);
     {
         QPalette white = PicFrame->palette();
@@ -148,7 +154,7 @@ void frmMain::buildDesign() {
     selector = new SelectorShape(PicFrame);
     picBrightness = place(new BrightnessStrip(Picture2), "picBrightness",
                           QRect(5880, 240, 900, 2850), QStringLiteral("Brightness variants"));
-    picBrightness->setFocusPolicy(Qt::ClickFocus);
+    picBrightness->setFocusPolicy(Qt::StrongFocus);
     picBrightness->setToolTip(
         QStringLiteral("Click & slide mouse to select a variant of color selected"));
     Label20 =
@@ -253,6 +259,8 @@ void frmMain::buildDesign() {
                         CSSString,  PreviewPage, SavePage};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+    buildKeyboardAccess();
+    buildEyedropper();
 
     const int clientWidth = twipsToPixels(10335);
     const int clientHeight = twipsToPixels(10380);
@@ -274,6 +282,8 @@ void frmMain::buildMenus() {
                             QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuSave_Scheme = action(HDFile, "mnuSave_Scheme", QStringLiteral("Save Color Scheme As"),
                             QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuExport_Scheme =
+        action(HDFile, "mnuExport_Scheme", QStringLiteral("Export Color Scheme As..."), {});
     mnuExit = action(HDFile, "mnuExit", QStringLiteral("Exit Program"), {});
     HDAbout = menuBar()->addMenu(QStringLiteral("About"));
     HDAbout->setObjectName(QStringLiteral("HDAbout"));
@@ -281,6 +291,20 @@ void frmMain::buildMenus() {
     mnuContents->setEnabled(false);
     mnuAbout =
         action(HDAbout, "mnuAbout", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    // Edit, between File and About.
+    HDEdit = new QMenu(QStringLiteral("Edit"), this);
+    HDEdit->setObjectName(QStringLiteral("HDEdit"));
+    menuBar()->insertMenu(HDAbout->menuAction(), HDEdit);
+    mnuCopyHex = action(HDEdit, "mnuCopyHex", QStringLiteral("Copy Color as Hex"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    mnuCopyRGB = action(HDEdit, "mnuCopyRGB", QStringLiteral("Copy Color as RGB"), {});
+    mnuCopyHSL = action(HDEdit, "mnuCopyHSL", QStringLiteral("Copy Color as HSL"), {});
+    mnuCopyScheme = action(HDEdit, "mnuCopyScheme", QStringLiteral("Copy Scheme as CSS"), {});
+    HDEdit->addSeparator();
+    mnuPickColor = action(HDEdit, "mnuPickColor", QStringLiteral("Pick Color from Screen"),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    // A disabled item's tooltip says why.
+    HDEdit->setToolTipsVisible(true);
     new MenuKeysFirst(this);
 }
 
@@ -289,10 +313,24 @@ void frmMain::connectHandlers() {
     connect(mnuSave_Scheme, &QAction::triggered, this, [this] { mnuSave_Scheme_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(mnuExport_Scheme, &QAction::triggered, this, [this] { mnuExport_Scheme_Click(); });
+    connect(mnuCopyHex, &QAction::triggered, this, [this] { mnuCopyHex_Click(); });
+    connect(mnuCopyRGB, &QAction::triggered, this, [this] { mnuCopyRGB_Click(); });
+    connect(mnuCopyHSL, &QAction::triggered, this, [this] { mnuCopyHSL_Click(); });
+    connect(mnuCopyScheme, &QAction::triggered, this, [this] { mnuCopyScheme_Click(); });
+    connect(mnuPickColor, &QAction::triggered, this, [this] { mnuPickColor_Click(); });
+    connect(PickColor, &QToolButton::clicked, this, [this] { PickColor_Click(); });
+    connect(&platform_.ScreenPicker(), &ScreenColorPicker::picked, this,
+            &frmMain::ScreenPicker_Picked);
+    showPickColorAvailability();
     connect(OpenScheme, &QPushButton::clicked, this, [this] { OpenScheme_Click(); });
     connect(SaveScheme, &QPushButton::clicked, this, [this] { SaveScheme_Click(); });
 
     connect(picBrightness, &BrightnessStrip::mouseMoved, this, &frmMain::picBrightness_MouseMove);
+    connect(picBrightness, &BrightnessStrip::keyDown, this, &frmMain::picBrightness_KeyDown);
+    connect(picBrightness, &BrightnessStrip::rowRequested, this, &frmMain::pickStripRow);
+    connect(PicFrame, &PaletteFrame::gotFocus, this, &frmMain::PicFrame_GotFocus);
+    connect(PicFrame, &PaletteFrame::keyDown, this, &frmMain::PicFrame_KeyDown);
 
     connect(Combo, &ComboBox::Click, this, [this] { Combo_Click(); });
     connect(Fonts, &ComboBox::Click, this, [this] { Fonts_Click(); });

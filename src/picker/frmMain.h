@@ -15,6 +15,7 @@
 #include "page/PageCode.h"
 #include "picker/ColorBoxes.h"
 #include "picker/ComboBox.h"
+#include "picker/PaletteFrame.h"
 #include "platform/CommonDialog.h"
 #include "windows/PreviewLoader.h"
 
@@ -30,6 +31,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabBar;
+class QToolButton;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -68,6 +70,14 @@ public:
     // ---- brightness strip
     void DrawBrightnessStrip(int32_t baseColor);
     void picBrightness_MouseMove(int Button, int Shift, float X, float Y);
+
+    // ---- keyboard on the palette and the strip, and the screen eyedropper
+    void PicFrame_GotFocus();
+    void PicFrame_KeyDown(int KeyCode);
+    void picBrightness_KeyDown(int KeyCode);
+    void mnuPickColor_Click();
+    void PickColor_Click() { mnuPickColor_Click(); }
+    void ScreenPicker_Picked(int color);
 
     // ---- value fields
     void ShowColorValues(int32_t color);
@@ -118,6 +128,12 @@ public:
     void DeleteTempFolder();
     void PreviewPage_Click();
     void SavePage_Click();
+    // copy and export
+    void mnuCopyHex_Click();
+    void mnuCopyRGB_Click();
+    void mnuCopyHSL_Click();
+    void mnuCopyScheme_Click();
+    void mnuExport_Scheme_Click();
 
     PreviewLoader& Preview() { return preview_; }
 
@@ -139,8 +155,18 @@ private:
     };
 
     void buildDesign();
+    // The palette and the strip in the keyboard's order, the names a screen reader reads for
+    // the colour boxes, and the eyedropper's button beside txtHex.
+    void buildKeyboardAccess();
+    void buildEyedropper();
     void buildMenus();
     void connectHandlers();
+    // Enables the eyedropper's menu item and button where the screen can be read, and says why
+    // not in their tooltips where it cannot.
+    void showPickColorAvailability();
+    // Picks a strip row as a left-button move over it does, and puts the pick point there.
+    void pickStripRow(int row);
+    void copyText(const QString& text);
     void setWindowHeightTwips(int height);
     void moveWindowTwips(int left, int top);
     // The target whose name the text of Combo is, or none.
@@ -156,6 +182,7 @@ private:
     QString selectedPageText() const;
     bool readSchemeInto(const QString& path, QString* error);
     void loadSchemeColors();
+    // Shows the scheme file's name in the caption and keeps it as the scheme's title.
     void showSchemeCaption(const QString& fileTitle);
     void showWarning(const QString& text);
 
@@ -182,13 +209,14 @@ public:
     QGroupBox* ColorPalette = nullptr;
     QWidget* Picture2 = nullptr;
     QLabel* Label5 = nullptr;
-    QWidget* PicFrame = nullptr;
+    PaletteFrame* PicFrame = nullptr;
     SelectorShape* selector = nullptr;
     BrightnessStrip* picBrightness = nullptr;
     QLabel* Label20 = nullptr;
     QLineEdit* txtHex2 = nullptr;
     QLabel* NewColorCode = nullptr;
     QLineEdit* txtHex = nullptr;
+    QToolButton* PickColor = nullptr;
     QLabel* Label21 = nullptr;
     ColorBox* lblOldColor = nullptr;
     QLabel* Label22 = nullptr;
@@ -232,7 +260,14 @@ public:
     QMenu* HDFile = nullptr;
     QAction* mnuOpen_scheme = nullptr;
     QAction* mnuSave_Scheme = nullptr;
+    QAction* mnuExport_Scheme = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* HDEdit = nullptr;
+    QAction* mnuCopyHex = nullptr;
+    QAction* mnuCopyRGB = nullptr;
+    QAction* mnuCopyHSL = nullptr;
+    QAction* mnuCopyScheme = nullptr;
+    QAction* mnuPickColor = nullptr;
     QMenu* HDAbout = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
@@ -247,4 +282,6 @@ private:
     int top_ = 0;
     int height_ = 0;
     bool unloaded_ = false;
+    // The name of the scheme file last opened or saved, empty before any.
+    QString schemeTitle_;
 };

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include "colour/ColorFormats.h"
 #include "picker/frmMain.h"
 
 void frmMain::BuildPalette() {
@@ -30,7 +31,8 @@ void frmMain::BuildPalette() {
         cell->show();
     }
     connect(pc_[0], &PaletteCell::mouseDown, this, &frmMain::pc_MouseDown);
-    // The marker is drawn above the cells.
+    // The keyboard's ring moves over the cells, and the marker is drawn above them all.
+    PicFrame->setCells({pc_.begin(), pc_.end()});
     selector->raise();
 }
 
@@ -49,6 +51,7 @@ void frmMain::PaintPalette(int32_t brightness) {
             ++row;
         }
         pc_[i]->setBackColor(converter_.HSBToRGB(converter_.HSBToLong(hue, sat, brightness)));
+        pc_[i]->setAccessibleName(PaletteCellAccessibleName(i, pc_[i]->BackColor()));
         if (pc_[i]->BackColor() == StartColor) {
             foundIndex = i;
             found = true;

@@ -1,6 +1,7 @@
 // The brightness strip of the main window: the variants of a base colour from full brightness
 // at the top to black, and picking a variant by sliding over it with the left button held.
 
+#include "colour/ColorFormats.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/frmMain.h"
 
@@ -14,6 +15,7 @@ void frmMain::DrawBrightnessStrip(int32_t baseColor) {
         picBrightness->drawRow(y, color);
         picBrightness->drawRow(y - 1, color);
     }
+    picBrightness->setAccessibleName(BrightnessStripAccessibleName(baseColor));
     picBrightness->update();
 }
 

@@ -11,10 +11,14 @@ bool CommonDialog::show(bool save) {
     request.initDir = InitDir;
     request.fileName = FileName;
     request.filter = Filter;
+    request.filterIndex = FilterIndex;
     request.overwritePrompt = save && (Flags & OverwritePrompt);
-    const auto chosen = platform_.ShowFileDialog(parent_, request);
+    request.addFilterExtension = save && (Flags & AddFilterExtension);
+    int chosenFilter = FilterIndex;
+    const auto chosen = platform_.ShowFileDialog(parent_, request, &chosenFilter);
     if (!chosen)
         return false;
+    FilterIndex = chosenFilter;
     FileName = *chosen;
     FileTitle = QFileInfo(*chosen).fileName();
     return true;

@@ -112,24 +112,38 @@ int Platform::ScreenWidthTwips() {
     return screen ? pixelsToTwips(screen->geometry().width()) : 0;
 }
 
-std::optional<QString> Platform::ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
+std::optional<QString> Platform::ShowFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                                int* chosenFilter) {
     QString start = request.initDir;
     if (!request.fileName.isEmpty())
         start = request.initDir + request.fileName;
-    const QString filter = QtFileDialogFilter(request.filter);
-    QString chosen;
-    if (request.save) {
-        QFileDialog::Options options;
-        if (!request.overwritePrompt)
-            options |= QFileDialog::DontConfirmOverwrite;
-        chosen =
-            QFileDialog::getSaveFileName(parent, request.title, start, filter, nullptr, options);
-    } else {
-        chosen = QFileDialog::getOpenFileName(parent, request.title, start, filter);
+    QFileDialog dialog(parent, request.title, start, QtFileDialogFilter(request.filter));
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (request.save && !request.overwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = dialog.nameFilters();
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (request.save && request.addFilterExtension) {
+        // "Design Tokens (*.tokens.json)" -> "tokens.json"
+        const auto extensionOf = [](const QString& filter) {
+            const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+            const QString first = filter.mid(open + 1).section(QLatin1Char(' '), 0, 0);
+            return first.startsWith(QLatin1String("*.")) ? first.mid(2).remove(QLatin1Char(')'))
+                                                         : QString();
+        };
+        dialog.setDefaultSuffix(extensionOf(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, extensionOf](const QString& filter) {
+                             dialog.setDefaultSuffix(extensionOf(filter));
+                         });
     }
-    if (chosen.isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return chosen;
+    if (chosenFilter)
+        *chosenFilter = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return dialog.selectedFiles().constFirst();
 }
 
 void Platform::ShowMessage(QWidget* parent, const QString& text, const QString& caption,

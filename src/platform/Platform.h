@@ -21,7 +21,12 @@ struct FileDialogRequest {
     QString initDir;
     QString fileName;
     QString filter; // "Description|*.ext;" pairs separated by "|"
+    // The filter shown first, counted from 1; a number outside the filters shows the first.
+    int filterIndex = 1;
     bool overwritePrompt = false;
+    // Saving: a name typed without an extension gets the first extension of the chosen filter,
+    // before the dialog asks whether to replace a file of that name.
+    bool addFilterExtension = false;
 };
 
 enum class MessageIcon { None, Warning, Critical };
@@ -60,9 +65,10 @@ public:
     virtual QStringList ScreenFonts();
     // Width of the primary screen in twips (15 twips per pixel).
     virtual int ScreenWidthTwips();
-    // Shows a file dialog; the chosen full path, or nullopt when the user cancelled.
-    virtual std::optional<QString> ShowFileDialog(QWidget* parent,
-                                                  const FileDialogRequest& request);
+    // Shows a file dialog; the chosen full path, or nullopt when the user cancelled. When a
+    // path is chosen, chosenFilter (if given) receives the filter left chosen, counted from 1.
+    virtual std::optional<QString> ShowFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                                  int* chosenFilter = nullptr);
     // A message box with only an OK button.
     virtual void ShowMessage(QWidget* parent, const QString& text, const QString& caption,
                              MessageIcon icon);

@@ -22,6 +22,8 @@ private slots:
     void oneColor();
     void schemeTexts();
     void designTokens();
+    void exportTarget_data();
+    void exportTarget();
     void accessibleNames();
 };
 
@@ -126,6 +128,34 @@ void TestColorFormats::designTokens() {
         const QJsonValue v = QJsonDocument::fromJson(DesignTokensText(grey).toUtf8())["page"];
         QCOMPARE(qRound(v["background"]["$value"]["components"][2].toDouble() * 255), c);
     }
+}
+
+void TestColorFormats::exportTarget_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("filterIndex");
+    QTest::addColumn<int>("format"); // ExportFormat: 1 GIMP palette, 2 CSS, 3 design tokens
+    QTest::addColumn<QString>("written");
+    QTest::newRow("ending decides") << "/d/a.gpl" << 2 << 1 << "/d/a.gpl";
+    QTest::newRow("ending in capitals") << "/d/a.CSS" << 1 << 2 << "/d/a.CSS";
+    QTest::newRow("tokens ending") << "/d/a.tokens.json" << 1 << 3 << "/d/a.tokens.json";
+    QTest::newRow("plain json") << "/d/a.json" << 2 << 3 << "/d/a.json";
+    QTest::newRow("no ending, GIMP chosen") << "/d/spring" << 1 << 1 << "/d/spring.gpl";
+    QTest::newRow("no ending, CSS chosen") << "/d/spring" << 2 << 2 << "/d/spring.css";
+    QTest::newRow("no ending, tokens chosen") << "/d/spring" << 3 << 3 << "/d/spring.tokens.json";
+    QTest::newRow("dot in the folder only") << "/d.x/spring" << 2 << 2 << "/d.x/spring.css";
+    QTest::newRow("hidden file") << "/d/.spring" << 2 << 2 << "/d/.spring.css";
+    QTest::newRow("other ending kept") << "/d/spring.v2" << 3 << 3 << "/d/spring.v2";
+    QTest::newRow("filter out of range") << "/d/spring" << 7 << 1 << "/d/spring.gpl";
+}
+
+void TestColorFormats::exportTarget() {
+    QFETCH(QString, path);
+    QFETCH(int, filterIndex);
+    QFETCH(int, format);
+    QFETCH(QString, written);
+    const ExportTarget target = ChooseExportTarget(path, filterIndex);
+    QCOMPARE(static_cast<int>(target.format), format);
+    QCOMPARE(target.path, written);
 }
 
 void TestColorFormats::accessibleNames() {

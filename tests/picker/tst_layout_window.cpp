@@ -27,6 +27,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -69,6 +70,8 @@ const Row Rows[] = {
     {"txtHex2", "QLineEdit", "Picture2", 120, 3600, 1455, 315, "0"},
     {"NewColorCode", "QLabel", "Picture2", 120, 3960, 1455, 255, "Background Color:"},
     {"txtHex", "QLineEdit", "Picture2", 120, 4200, 1455, 315, nullptr},
+    // The eyedropper's button, in the gap between txtHex and lblOldColor.
+    {"PickColor", "QToolButton", "Picture2", 1590, 4200, 195, 315, ""},
     {"Label21", "QLabel", "Picture2", 1800, 3360, 1215, 255, "Old Color:"},
     // The two colour labels show nothing but their back colour.
     {"lblOldColor", "QWidget", "Picture2", 1800, 3600, 1455, 855, nullptr},
@@ -285,16 +288,23 @@ private slots:
 
     void menus() {
         const QList<QAction*> bar = w->menuBar()->actions();
-        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.size(), 3);
         QCOMPARE(bar.at(0), w->HDFile->menuAction());
-        QCOMPARE(bar.at(1), w->HDAbout->menuAction());
+        QCOMPARE(bar.at(1), w->HDEdit->menuAction());
+        QCOMPARE(bar.at(2), w->HDAbout->menuAction());
+        QCOMPARE(w->HDEdit->objectName(), QStringLiteral("HDEdit"));
+        QCOMPARE(w->HDEdit->title(), QStringLiteral("Edit"));
         QCOMPARE(w->HDFile->objectName(), QStringLiteral("HDFile"));
         QCOMPARE(w->HDFile->title(), QStringLiteral("File"));
         QCOMPARE(w->HDAbout->objectName(), QStringLiteral("HDAbout"));
         QCOMPARE(w->HDAbout->title(), QStringLiteral("About"));
 
-        QCOMPARE(w->HDFile->actions(),
-                 (QList<QAction*>{w->mnuOpen_scheme, w->mnuSave_Scheme, w->mnuExit}));
+        QCOMPARE(w->HDFile->actions(), (QList<QAction*>{w->mnuOpen_scheme, w->mnuSave_Scheme,
+                                                        w->mnuExport_Scheme, w->mnuExit}));
+        QList<QAction*> edit = w->HDEdit->actions();
+        edit.removeIf([](const QAction* a) { return a->isSeparator(); });
+        QCOMPARE(edit, (QList<QAction*>{w->mnuCopyHex, w->mnuCopyRGB, w->mnuCopyHSL,
+                                        w->mnuCopyScheme, w->mnuPickColor}));
         QCOMPARE(w->HDAbout->actions(), (QList<QAction*>{w->mnuContents, w->mnuAbout}));
     }
 
@@ -312,6 +322,27 @@ private slots:
             << "mnuSave_Scheme"
             << "HDFile"
             << "Save Color Scheme As" << QKeySequence(Qt::CTRL | Qt::Key_S) << true;
+        QTest::newRow("mnuExport_Scheme") << "mnuExport_Scheme"
+                                          << "HDFile"
+                                          << "Export Color Scheme As..." << QKeySequence() << true;
+        QTest::newRow("mnuCopyHex")
+            << "mnuCopyHex"
+            << "HDEdit"
+            << "Copy Color as Hex" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C) << true;
+        QTest::newRow("mnuCopyRGB") << "mnuCopyRGB"
+                                    << "HDEdit"
+                                    << "Copy Color as RGB" << QKeySequence() << true;
+        QTest::newRow("mnuCopyHSL") << "mnuCopyHSL"
+                                    << "HDEdit"
+                                    << "Copy Color as HSL" << QKeySequence() << true;
+        QTest::newRow("mnuCopyScheme") << "mnuCopyScheme"
+                                       << "HDEdit"
+                                       << "Copy Scheme as CSS" << QKeySequence() << true;
+        // The test platform's eyedropper is available.
+        QTest::newRow("mnuPickColor")
+            << "mnuPickColor"
+            << "HDEdit"
+            << "Pick Color from Screen" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P) << true;
         QTest::newRow("mnuExit") << "mnuExit"
                                  << "HDFile"
                                  << "Exit Program" << QKeySequence() << true;
@@ -355,6 +386,7 @@ private slots:
                                                            {w->PreviewPage, "Preview..."},
                                                            {w->SavePage, "Save HTML Page"},
                                                            {w->Label4, "Color Scheme Loaded:"},
+                                                           {w->PicFrame, "HTML Color Palette:"},
                                                            {w->NewColorCode, "Background Color:"}};
         for (const auto& [c, caption] : captioned) {
             // A list box's name is its current item; it is announced with the label related to
@@ -371,7 +403,7 @@ private slots:
             w->BGColor,       w->TextColor,   w->LinkColor,    w->VLinkColor, w->ALinkColor,
             w->picBrightness, w->lblOldColor, w->lblCurrColor, w->txtHue,     w->txtSat,
             w->txtBri,        w->txtRed,      w->txtGreen,     w->txtBlue,    w->TabMain,
-            w->BodyString,    w->CSSString};
+            w->BodyString,    w->CSSString,   w->PickColor};
         for (int i = 0; i < frmMain::PaletteCells; ++i)
             described << w->pc(i);
         for (QWidget* c : described)

@@ -19,10 +19,18 @@ QString FakePlatform::path(const QString& relative) const {
     return dir.filePath(relative);
 }
 
-std::optional<QString> FakePlatform::ShowFileDialog(QWidget*, const FileDialogRequest& request) {
+std::optional<QString> FakePlatform::ShowFileDialog(QWidget*, const FileDialogRequest& request,
+                                                    int* chosenFilter) {
     dialogRequests << request;
     const std::optional<QString> answer =
         dialogAnswers.isEmpty() ? std::nullopt : dialogAnswers.takeFirst();
+    if (answer && chosenFilter) {
+        // As a real dialog shows the first filter for a number beyond them.
+        const int filters = int(request.filter.count(QLatin1Char('|')) + 1) / 2;
+        const int shown =
+            request.filterIndex >= 1 && request.filterIndex <= filters ? request.filterIndex : 1;
+        *chosenFilter = dialogFilter > 0 ? dialogFilter : shown;
+    }
     if (onDialogAnswered)
         onDialogAnswered(request, answer);
     return answer;

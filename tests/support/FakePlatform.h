@@ -51,6 +51,9 @@ public:
     // A dialog with no answer left is cancelled.
     QList<std::optional<QString>> dialogAnswers;
     QList<FileDialogRequest> dialogRequests;
+    // The filter that the user leaves chosen in the next dialogs, counted from 1; 0 keeps the
+    // one shown first.
+    int dialogFilter = 0;
     // Run when a dialog has been answered, after the user's choice and before the program
     // acts on it: the place to change the chosen file behind the program's back.
     std::function<void(const FileDialogRequest& request, const std::optional<QString>& answer)>
@@ -83,8 +86,8 @@ public:
     QStringList ScreenFonts() override { return fonts; }
     int ScreenWidthTwips() override { return screenWidthTwips; }
     ScreenColorPicker& ScreenPicker() override { return screenPicker; }
-    std::optional<QString> ShowFileDialog(QWidget* parent,
-                                          const FileDialogRequest& request) override;
+    std::optional<QString> ShowFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                          int* chosenFilter = nullptr) override;
     void ShowMessage(QWidget* parent, const QString& text, const QString& caption,
                      MessageIcon icon) override;
 

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -146,6 +148,16 @@ void chooseFromList(QComboBox* combo, const QString& item) {
     // The offscreen platform leaves the window inactive once the list has closed.
     combo->window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(combo->window()));
+}
+
+void chooseMenuItem(frmMain& w, QMenu* menu, QAction* item) {
+    QMenuBar* bar = w.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    QTRY_VERIFY(menu->isVisible());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    QTRY_VERIFY(!menu->isVisible());
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
 }
 
 void openByButton(FakePlatform& platform, frmMain& w, const std::optional<QString>& path) {

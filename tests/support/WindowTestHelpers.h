@@ -18,8 +18,10 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 
 // What the file name box shows when no scheme has been opened yet.
 inline const QString StartMessage =
@@ -74,6 +76,9 @@ void clickCell(frmMain& w, int index, Qt::MouseButton button = Qt::LeftButton);
 
 // Opens the list with Alt+Down and clicks the item, as a user chooses from a drop-down list.
 void chooseFromList(QComboBox* combo, const QString& item);
+
+// Opens a menu of the menu bar and clicks one of its items, as a user does.
+void chooseMenuItem(frmMain& w, QMenu* menu, QAction* item);
 
 // Clicks "Open..." with the file dialog answering path (nullopt: the dialog is cancelled).
 void openByButton(FakePlatform& platform, frmMain& w, const std::optional<QString>& path);
