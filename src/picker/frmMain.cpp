@@ -322,6 +322,8 @@ void frmMain::connectHandlers() {
     connect(PickColor, &QToolButton::clicked, this, [this] { PickColor_Click(); });
     connect(&platform_.ScreenPicker(), &ScreenColorPicker::picked, this,
             &frmMain::ScreenPicker_Picked);
+    connect(&platform_.ScreenPicker(), &ScreenColorPicker::availabilityChanged, this,
+            &frmMain::showPickColorAvailability);
     showPickColorAvailability();
     connect(OpenScheme, &QPushButton::clicked, this, [this] { OpenScheme_Click(); });
     connect(SaveScheme, &QPushButton::clicked, this, [this] { SaveScheme_Click(); });

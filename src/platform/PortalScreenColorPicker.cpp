@@ -43,7 +43,9 @@ std::optional<int> PortalColor(const QVariant& value) {
 } // namespace
 
 PortalScreenColorPicker::PortalScreenColorPicker(const QDBusConnection& bus, const QString& service)
-    : bus_(bus), service_(service) {}
+    : bus_(bus), service_(service) {
+    askPortal();
+}
 
 PortalScreenColorPicker::~PortalScreenColorPicker() {
     // Ends the portal's side of a pick that is still running.
@@ -52,36 +54,40 @@ PortalScreenColorPicker::~PortalScreenColorPicker() {
                                                  QStringLiteral("Close")));
 }
 
-void PortalScreenColorPicker::checkPortal() const {
-    if (reason_)
-        return;
+void PortalScreenColorPicker::askPortal() {
     if (!bus_.isConnected()) {
         reason_ = QStringLiteral("No session bus reaches the desktop portal.");
         return;
     }
+    reason_ = QStringLiteral("Waiting for the desktop portal to answer.");
     QDBusMessage get = QDBusMessage::createMethodCall(
         service_, PortalPath, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Get"));
     get << ScreenshotInterface << QStringLiteral("version");
-    const QDBusMessage reply = bus_.call(get, QDBus::Block, VersionTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        reason_ = QStringLiteral("No desktop portal answers to pick a screen color.");
-        return;
-    }
-    const uint version = reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt();
-    reason_ = version >= PickColorVersion
-                  ? QString()
-                  : QStringLiteral("The desktop portal is too old to pick a screen color.");
+    // Asked without waiting: a portal that is slow to answer must not hold up the program.
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(get, VersionTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusMessage reply = w->reply();
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+            reason_ = QStringLiteral("No desktop portal answers to pick a screen color.");
+        } else {
+            const uint version =
+                reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt();
+            reason_ = version >= PickColorVersion
+                          ? QString()
+                          : QStringLiteral("The desktop portal is too old to pick a screen color.");
+        }
+        emit availabilityChanged();
+    });
 }
 
 bool PortalScreenColorPicker::available() const {
-    checkPortal();
-    return reason_->isEmpty();
+    return reason_.isEmpty();
 }
 
 QString PortalScreenColorPicker::unavailableReason() const {
-    checkPortal();
-    return *reason_;
+    return reason_;
 }
 
 bool PortalScreenColorPicker::start() {

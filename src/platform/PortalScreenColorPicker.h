@@ -20,8 +20,8 @@ public:
         const QString& service = QStringLiteral("org.freedesktop.portal.Desktop"));
     ~PortalScreenColorPicker() override;
 
-    // The first call asks the portal for its version and may wait up to two seconds for an
-    // answer; later calls reuse it.
+    // Unavailable, with a reason that says so, while the portal has not yet answered the
+    // question for its version, which is asked without waiting when the picker is made.
     bool available() const override;
     QString unavailableReason() const override;
     bool start() override;
@@ -31,13 +31,13 @@ private slots:
     void onResponse(uint response, const QVariantMap& results);
 
 private:
-    void checkPortal() const;
+    void askPortal();
     bool listen(const QString& path);
     void stopListening();
     void finish(std::optional<int> color);
 
     QDBusConnection bus_;
     QString service_;
-    QString requestPath_;                   // empty while no pick runs
-    mutable std::optional<QString> reason_; // empty text once the portal has answered
+    QString requestPath_; // empty while no pick runs
+    QString reason_;      // empty once the portal has answered that it can pick
 };

@@ -15,6 +15,8 @@ class ScreenColorPicker : public QObject {
 public:
     using QObject::QObject;
 
+    // Whether picking works here. A picker that has to ask the desktop first answers false
+    // until it knows, and says so by availabilityChanged().
     virtual bool available() const = 0;
     // Empty while available() is true.
     virtual QString unavailableReason() const = 0;
@@ -27,6 +29,7 @@ signals:
     // The pixel's colour, packed as red + green * 256 + blue * 65536.
     void picked(int color);
     void cancelled();
+    void availabilityChanged();
 };
 
 // The picker for the running display: the pointer grab on X11, the desktop portal on

@@ -109,6 +109,10 @@ private slots:
         QFETCH(QString, reason);
         portal_->version = version;
         PortalScreenColorPicker picker(programBus(), service);
+        // Unavailable until the portal has answered, which the picker does not wait for.
+        QSignalSpy answered(&picker, &ScreenColorPicker::availabilityChanged);
+        QVERIFY(!picker.available());
+        QVERIFY(answered.wait(5000));
         QCOMPARE(picker.unavailableReason(), reason);
         QCOMPARE(picker.available(), reason.isEmpty());
         portal_->version = 2;
@@ -134,6 +138,7 @@ private slots:
         portal_->results =
             color.isValid() ? QVariantMap{{QStringLiteral("color"), color}} : QVariantMap();
         PortalScreenColorPicker picker(programBus());
+        QTRY_VERIFY(picker.available());
         QSignalSpy pickedSpy(&picker, &ScreenColorPicker::picked);
         QSignalSpy cancelledSpy(&picker, &ScreenColorPicker::cancelled);
         QVERIFY(picker.start());
