@@ -47,9 +47,16 @@ void ColorBox::setBackColor(int32_t color) {
     update();
 }
 
+void ColorBox::setVision(ColorVision vision) {
+    if (vision == vision_)
+        return;
+    vision_ = vision;
+    update();
+}
+
 void ColorBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), colorFromPacked(backColor_));
+    painter.fillRect(rect(), colorFromPacked(SimulateColorVision(backColor_, vision_)));
 }
 
 void ColorBox::mousePressEvent(QMouseEvent*) {

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "colour/ColorVision.h"
+
 class QMouseEvent;
 
 QColor colorFromPacked(int32_t rgb);
@@ -30,6 +32,8 @@ public:
     // A picture box takes the keyboard focus when it is clicked itself, not when one of the
     // labels on it is.
     void setTakesFocusOnClick(bool takes) { takesFocus_ = takes; }
+    // The box paints its colour as seen with this vision; BackColor stays the colour itself.
+    void setVision(ColorVision vision);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +42,7 @@ protected:
 private:
     int32_t backColor_ = 0xFFFFFF;
     bool takesFocus_ = false;
+    ColorVision vision_ = ColorVision::Normal;
 };
 
 // One palette cell: its colour, its place in twips and its index in the palette.

@@ -253,6 +253,7 @@ void frmMain::buildDesign() {
                         CSSString,  PreviewPage, SavePage};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+    buildContrastReadouts(w);
 
     const int clientWidth = twipsToPixels(10335);
     const int clientHeight = twipsToPixels(10380);
@@ -281,6 +282,7 @@ void frmMain::buildMenus() {
     mnuContents->setEnabled(false);
     mnuAbout =
         action(HDAbout, "mnuAbout", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    buildViewMenu();
     new MenuKeysFirst(this);
 }
 

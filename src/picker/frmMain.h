@@ -12,6 +12,8 @@
 #include <cstdint>
 
 #include "colour/ColorConverter.h"
+#include "colour/ColorVision.h"
+#include "colour/Contrast.h"
 #include "page/PageCode.h"
 #include "picker/ColorBoxes.h"
 #include "picker/ComboBox.h"
@@ -19,6 +21,7 @@
 #include "windows/PreviewLoader.h"
 
 class BrightnessStrip;
+class ContrastReadout;
 class PageTextBox;
 class SampleLabel;
 class Platform;
@@ -107,6 +110,11 @@ public:
     void HideCode_Click();
     void TabMain_Click();
 
+    // ---- contrast readouts and colour-vision simulation
+    void UpdateContrastReadouts();
+    void lblContrast_Click(ContrastRole role);
+    void mnuVision_Click(ColorVision vision);
+
     // ---- files
     void mnuOpen_scheme_Click();
     void OpenScheme_Click() { mnuOpen_scheme_Click(); }
@@ -158,6 +166,10 @@ private:
     void loadSchemeColors();
     void showSchemeCaption(const QString& fileTitle);
     void showWarning(const QString& text);
+    void buildContrastReadouts(QWidget* client);
+    void placeContrastReadouts(bool codeViewOpen);
+    void buildViewMenu();
+    ContrastReadout* contrastReadout(ContrastRole role) const;
 
 public:
     // ---- controls, named as in the window design
@@ -205,6 +217,10 @@ public:
     QLineEdit* txtRed = nullptr;
     QLineEdit* txtGreen = nullptr;
     QLineEdit* txtBlue = nullptr;
+    ContrastReadout* lblContrastText = nullptr;
+    ContrastReadout* lblContrastLink = nullptr;
+    ContrastReadout* lblContrastVisited = nullptr;
+    ContrastReadout* lblContrastActive = nullptr;
     QPushButton* ViewCode = nullptr;
     QPushButton* HideCode = nullptr;
     QTabBar* TabMain = nullptr;
@@ -233,6 +249,12 @@ public:
     QAction* mnuOpen_scheme = nullptr;
     QAction* mnuSave_Scheme = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* HDView = nullptr;
+    QAction* mnuVisionNormal = nullptr;
+    QAction* mnuVisionProtanopia = nullptr;
+    QAction* mnuVisionDeuteranopia = nullptr;
+    QAction* mnuVisionTritanopia = nullptr;
+    QAction* mnuVisionAchromatopsia = nullptr;
     QMenu* HDAbout = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
