@@ -99,10 +99,9 @@ void frmMain::lblContrast_Click(ContrastRole role) {
     for (const Target& target : targets_) {
         if (target.holder != holder)
             continue;
-        const int item = Combo->findText(QLatin1String(target.name));
-        Combo->setCurrentIndex(item);
-        // The list may already stand on the item while its text names another target.
-        Combo->setEditText(Combo->itemText(item));
+        // Selecting the item also puts its name into the text, where a swatch click may have
+        // left another.
+        Combo->setCurrentIndex(Combo->findText(QLatin1String(target.name)));
         Combo_Click();
         break;
     }
