@@ -77,9 +77,9 @@ void ContrastReadout::setMarked(bool marked) {
     if (marked == belowAA_)
         return;
     belowAA_ = marked;
-    QFont bold = font();
-    bold.setBold(marked);
-    setFont(bold);
+    // The text is drawn bold when marked; the label's font stays, as a change of font would
+    // lay out the label anew on every crossing of AA during a drag.
+    update();
     if (marked)
         setCursor(Qt::PointingHandCursor);
     else
@@ -112,9 +112,14 @@ void ContrastReadout::focusInEvent(QFocusEvent* event) {
     QLabel::focusInEvent(event);
 }
 
-void ContrastReadout::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void ContrastReadout::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    drawFrame(&painter);
+    QFont shown = font();
+    shown.setBold(belowAA_);
+    painter.setFont(shown);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(contentsRect().adjusted(indent(), 0, 0, 0), int(alignment()), text());
     if (belowAA_)
         drawWarningSign(painter, QRectF(frameWidth() + SignLeft, (height() - SignHeight) / 2,
                                         SignWidth, SignHeight));
