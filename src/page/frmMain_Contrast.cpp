@@ -4,7 +4,6 @@
 
 #include <QActionGroup>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
