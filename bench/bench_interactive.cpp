@@ -1,8 +1,8 @@
 // Times the interactive paths of the real main window, one event at a time: strip drags with
 // the code view closed and open, palette clicks, the palette and the strip from the keyboard,
-// key releases in the value fields, target choices, the copy commands and scheme opening. With
-// --preview (on a real X display) it times the first and later page previews instead. Prints one
-// table row per figure: median and 99th percentile.
+// key releases in the value fields, target choices, the copy commands, scheme opening and the
+// update of the contrast readouts. With --preview (on a real X display) it times the first and
+// later page previews instead. Prints one table row per figure: median and 99th percentile.
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "FakePlatform.h"
+#include "page/ContrastReadout.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/frmMain.h"
 #include "windows/PreviewLoader.h"
@@ -165,6 +166,20 @@ std::vector<double> schemeOpens(frmMain& w, FakePlatform& platform, int count) {
     return us;
 }
 
+// The readouts alone, as every colour change ends: the background alternates between two greys
+// on which the text colours reach different verdicts, so every readout changes its text, name
+// and marking on every update.
+std::vector<double> readoutUpdates(frmMain& w, int count) {
+    const QString backs[] = {QStringLiteral("767676"), QStringLiteral("8A8A8A")};
+    std::vector<double> us;
+    for (int i = 0; i < count; ++i) {
+        w.backC->setText(backs[i % 2]);
+        us.push_back(timeUs([&] { w.UpdateContrastReadouts(); }));
+        settle();
+    }
+    return us;
+}
+
 int previews(frmMain& w) {
     std::vector<double> first, later;
     for (int i = 0; i < 6; ++i) {
@@ -243,5 +258,23 @@ int main(int argc, char** argv) {
     row("target chosen in Combo", targetChoices(w, 500));
     schemeOpens(w, platform, 10);
     row("opening a scheme file", schemeOpens(w, platform, 200));
+    // The scheme's text colours: FFFFCC, FF0000, 800080 and 00FF00.
+    readoutUpdates(w, 20);
+    row("contrast readouts update, all four change", readoutUpdates(w, 500));
+    // A readout with the keyboard focus keeps its tooltip whole: its fix is worked out anew.
+    w.lblContrastLink->setFocus();
+    settle();
+    readoutUpdates(w, 20);
+    row("contrast readouts update, a failing one focused", readoutUpdates(w, 500));
+    // Dragging the background's brightness changes all four readouts on every move. The strip
+    // takes the focus when it is pressed.
+    w.picBrightness->setFocus();
+    w.Combo->setCurrentIndex(0);
+    emit w.Combo->activated(0);
+    paletteClicks(w, 1);
+    w.ViewCode_Click();
+    settle();
+    dragStrip(w, 100);
+    row("strip drag, background target, code view open", dragStrip(w, 1000));
     return 0;
 }

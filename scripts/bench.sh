@@ -2,7 +2,8 @@
 # Installs what is missing, builds Tintara and runs every benchmark: the logic benchmarks, the
 # interactive paths of the real main window (offscreen), the page previews and the start-up
 # time and memory of the whole program, measured from outside on Xvfb beside a bare Qt window.
-# Ends with a table of the figures.
+# Ends with a table of the figures. TINTARA_BENCH_COMPARE may name the tintara of another build
+# (the one before a change, say), whose start-up is then measured in the same run.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing_packages "${TINTARA_PACKAGES[@]}"
 configure_and_build "$TINTARA_BUILD"
@@ -27,6 +28,11 @@ echo "== Start-up and memory of the whole program (Xvfb)"
 xvfb-run -a "${screen[@]}" bench/bench_startup 15 2>/dev/null | tee startup.txt
 xvfb-run -a "${screen[@]}" bench/bench_startup 15 bench/bare_window " (bare Qt window, 200 labels)" \
     2>/dev/null | tee bare.txt
+rm -f compare.txt
+if [ -n "${TINTARA_BENCH_COMPARE:-}" ]; then
+    xvfb-run -a "${screen[@]}" bench/bench_startup 15 "$TINTARA_BENCH_COMPARE" " (compared build)" \
+        2>/dev/null | tee compare.txt
+fi
 
 sort_ms() {
     awk '$1 == "BM_SortStrings/'"$1"'" { print $2 " " $3 }' logic.txt
@@ -40,8 +46,13 @@ awk -F'|' '/process start/ { printf "| start-up to the main window\047s first ma
 awk -F'|' '/process start/ { printf "| (bare Qt window, 200 labels, same run) | | %s |\n", $3 }' bare.txt
 awk -F'|' '/resident memory/ { printf "| resident memory after start-up | 40 MiB or less | %s |\n", $3 }' startup.txt
 awk -F'|' '/resident memory/ { printf "| (bare Qt window, 200 labels, same run) | | %s |\n", $3 }' bare.txt
+if [ -f compare.txt ]; then
+    awk -F'|' '/process start/ { printf "| (compared build, same run) | | %s |\n", $3 }' compare.txt
+    awk -F'|' '/resident memory/ { printf "| (compared build, same run) | | %s |\n", $3 }' compare.txt
+fi
 awk -F'|' '/strip drag/ { printf "| %s | median 100 us, p99 1 ms | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
 awk -F'|' '/palette click|palette key|strip key|key release|target chosen|Copy / { printf "| %s | median 200 us | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
+awk -F'|' '/contrast readouts update/ { printf "| %s | | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
 echo "| SortStrings of 10,000 names | 20 ms or less | $(sort_ms 10000) |"
 awk -F'|' '/first preview/ { printf "| first preview | 350 ms or less | %s |\n", $3 }' preview.txt
 awk -F'|' '/later preview/ { printf "| later preview | 60 ms or less | median %s |\n", $3 }' preview.txt

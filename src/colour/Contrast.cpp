@@ -4,6 +4,7 @@
 #include "picker/FieldText.h"
 
 #include <QLatin1StringView>
+#include <QStringBuilder>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -98,24 +99,33 @@ QString ContrastVerdictText(ContrastVerdict verdict) {
     return QStringLiteral("fails");
 }
 
+// The readouts build these texts on every move of a drag: digit by digit, and each whole text
+// in one allocation.
 QString ContrastRatioText(double ratio) {
     const int64_t n = hundredths(ratio);
-    return QString::number(n / 100) + QLatin1Char('.') +
-           QString::number(n % 100).rightJustified(2, QLatin1Char('0'));
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* p = end;
+    for (int64_t rest = n; p > end - 4 || rest > 0; rest /= 10) {
+        *--p = static_cast<char>('0' + rest % 10);
+        if (p == end - 2)
+            *--p = '.';
+    }
+    return QString::fromLatin1(p, end - p);
 }
 
 QString ContrastReadoutText(ContrastRole role, double ratio) {
-    return textsOf(role).shortName + QLatin1Char(' ') + ContrastRatioText(ratio) +
-           QLatin1Char(' ') + ContrastVerdictText(ContrastVerdictOf(ratio));
+    return textsOf(role).shortName % QLatin1Char(' ') % ContrastRatioText(ratio) %
+           QLatin1Char(' ') % ContrastVerdictText(ContrastVerdictOf(ratio));
 }
 
 QString ContrastAccessibleName(ContrastRole role, double ratio) {
-    return textsOf(role).longName + L(" contrast ") + ContrastRatioText(ratio) + L(":1 ") +
+    return textsOf(role).longName % L(" contrast ") % ContrastRatioText(ratio) % L(":1 ") %
            ContrastVerdictText(ContrastVerdictOf(ratio));
 }
 
 QString LinkDistinctionText(double linkAgainstText) {
-    return L("Link colour against text colour ") + ContrastRatioText(linkAgainstText) +
+    return L("Link colour against text colour ") % ContrastRatioText(linkAgainstText) %
            (ContrastReaches(linkAgainstText, 3.0) ? L(":1: distinguishable without underline")
                                                   : L(":1: not distinguishable without underline"));
 }

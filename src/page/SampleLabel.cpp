@@ -18,9 +18,16 @@ void SampleLabel::setForeColor(int32_t color) {
     update();
 }
 
+void SampleLabel::setVision(ColorVision vision) {
+    if (vision == vision_)
+        return;
+    vision_ = vision;
+    update();
+}
+
 void SampleLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(colorFromPacked(foreColor_));
+    painter.setPen(colorFromPacked(SimulateColorVision(foreColor_, vision_)));
     painter.drawText(contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
 }

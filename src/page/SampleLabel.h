@@ -6,12 +6,16 @@
 #include <QLabel>
 #include <cstdint>
 
+#include "colour/ColorVision.h"
+
 class SampleLabel : public QLabel {
     Q_OBJECT
 public:
     SampleLabel(const QString& text, QWidget* parent);
     int32_t ForeColor() const { return foreColor_; }
     void setForeColor(int32_t color);
+    // The line paints its text as seen with this vision; ForeColor stays the colour itself.
+    void setVision(ColorVision vision);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,4 +24,5 @@ protected:
 
 private:
     int32_t foreColor_ = 0xFFFFFF;
+    ColorVision vision_ = ColorVision::Normal;
 };

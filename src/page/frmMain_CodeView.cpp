@@ -14,6 +14,7 @@ void frmMain::BuildPageCode() {
     const PageColors colors = pageColors();
     BodyString->setPageText(DefaultHtmlPage(colors));
     CSSString->setPageText(CssHtmlPage(colors));
+    UpdateContrastReadouts();
 }
 
 PageColors frmMain::pageColors() const {
@@ -32,6 +33,7 @@ void frmMain::ViewCode_Click() {
     }
     BodyString->setLive(true);
     CSSString->setLive(true);
+    placeContrastReadouts(true);
 }
 
 void frmMain::HideCode_Click() {
@@ -46,6 +48,7 @@ void frmMain::HideCode_Click() {
     }
     BodyString->setLive(false);
     CSSString->setLive(false);
+    placeContrastReadouts(false);
 }
 
 void frmMain::TabMain_Click() {

@@ -19,6 +19,7 @@ void frmMain::Combo_Click() {
     DrawBrightnessStrip(lblCurrColor->BackColor());
     ShowColorValues(lblCurrColor->BackColor());
     NewColorCode->setText(QLatin1String(target->caption));
+    UpdateContrastReadouts();
 }
 
 // A click on a swatch makes its target the text of Combo, without running Combo_Click.

@@ -54,9 +54,16 @@ void ColorBox::setNamedByColor(QString (*nameOf)(int32_t color)) {
     setAccessibleName(nameOf_(backColor_));
 }
 
+void ColorBox::setVision(ColorVision vision) {
+    if (vision == vision_)
+        return;
+    vision_ = vision;
+    update();
+}
+
 void ColorBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), colorFromPacked(backColor_));
+    painter.fillRect(rect(), colorFromPacked(SimulateColorVision(backColor_, vision_)));
 }
 
 void ColorBox::mousePressEvent(QMouseEvent*) {

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "colour/ColorVision.h"
+
 class QMouseEvent;
 
 QColor colorFromPacked(int32_t rgb);
@@ -32,6 +34,8 @@ public:
     // A picture box takes the keyboard focus when it is clicked itself, not when one of the
     // labels on it is.
     void setTakesFocusOnClick(bool takes) { takesFocus_ = takes; }
+    // The box paints its colour as seen with this vision; BackColor stays the colour itself.
+    void setVision(ColorVision vision);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +45,7 @@ private:
     int32_t backColor_ = 0xFFFFFF;
     bool takesFocus_ = false;
     QString (*nameOf_)(int32_t) = nullptr;
+    ColorVision vision_ = ColorVision::Normal;
 };
 
 // One palette cell: its colour, its place in twips and its index in the palette.

@@ -261,6 +261,7 @@ void frmMain::buildDesign() {
         setTabOrder(order[i], order[i + 1]);
     buildKeyboardAccess();
     buildEyedropper();
+    buildContrastReadouts(w);
 
     const int clientWidth = twipsToPixels(10335);
     const int clientHeight = twipsToPixels(10380);
@@ -305,6 +306,7 @@ void frmMain::buildMenus() {
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     // A disabled item's tooltip says why.
     HDEdit->setToolTipsVisible(true);
+    buildViewMenu();
     new MenuKeysFirst(this);
 }
 

@@ -12,6 +12,8 @@
 #include <cstdint>
 
 #include "colour/ColorConverter.h"
+#include "colour/ColorVision.h"
+#include "colour/Contrast.h"
 #include "page/PageCode.h"
 #include "picker/ColorBoxes.h"
 #include "picker/ComboBox.h"
@@ -20,6 +22,7 @@
 #include "windows/PreviewLoader.h"
 
 class BrightnessStrip;
+class ContrastReadout;
 class PageTextBox;
 class SampleLabel;
 class Platform;
@@ -117,6 +120,11 @@ public:
     void HideCode_Click();
     void TabMain_Click();
 
+    // ---- contrast readouts and colour-vision simulation
+    void UpdateContrastReadouts();
+    void lblContrast_Click(ContrastRole role);
+    void mnuVision_Click(ColorVision vision);
+
     // ---- files
     void mnuOpen_scheme_Click();
     void OpenScheme_Click() { mnuOpen_scheme_Click(); }
@@ -185,6 +193,10 @@ private:
     // Shows the scheme file's name in the caption and keeps it as the scheme's title.
     void showSchemeCaption(const QString& fileTitle);
     void showWarning(const QString& text);
+    void buildContrastReadouts(QWidget* client);
+    void placeContrastReadouts(bool codeViewOpen);
+    void buildViewMenu();
+    ContrastReadout* contrastReadout(ContrastRole role) const;
 
 public:
     // ---- controls, named as in the window design
@@ -233,6 +245,10 @@ public:
     QLineEdit* txtRed = nullptr;
     QLineEdit* txtGreen = nullptr;
     QLineEdit* txtBlue = nullptr;
+    ContrastReadout* lblContrastText = nullptr;
+    ContrastReadout* lblContrastLink = nullptr;
+    ContrastReadout* lblContrastVisited = nullptr;
+    ContrastReadout* lblContrastActive = nullptr;
     QPushButton* ViewCode = nullptr;
     QPushButton* HideCode = nullptr;
     QTabBar* TabMain = nullptr;
@@ -268,6 +284,12 @@ public:
     QAction* mnuCopyHSL = nullptr;
     QAction* mnuCopyScheme = nullptr;
     QAction* mnuPickColor = nullptr;
+    QMenu* HDView = nullptr;
+    QAction* mnuVisionNormal = nullptr;
+    QAction* mnuVisionProtanopia = nullptr;
+    QAction* mnuVisionDeuteranopia = nullptr;
+    QAction* mnuVisionTritanopia = nullptr;
+    QAction* mnuVisionAchromatopsia = nullptr;
     QMenu* HDAbout = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;

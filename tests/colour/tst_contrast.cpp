@@ -45,6 +45,10 @@ void TestContrast::ratios_data() {
                        << "AA large";
     QTest::newRow("2.999") << 2.999 << "2.99"
                            << "fails";
+    QTest::newRow("10.5") << 10.5 << "10.50"
+                          << "AAA";
+    QTest::newRow("0.05") << 0.05 << "0.05"
+                          << "fails";
 }
 
 void TestContrast::ratios() {

@@ -89,6 +89,11 @@ const Row Rows[] = {
     {"txtRed", "QLineEdit", "Picture2", 6285, 3480, 495, 285, "0"},
     {"txtGreen", "QLineEdit", "Picture2", 6285, 3840, 495, 285, "0"},
     {"txtBlue", "QLineEdit", "Picture2", 6285, 4200, 495, 285, "0"},
+    // The contrast readouts in the free band below the two frames, left of ViewCode.
+    {"lblContrastText", "QLabel", nullptr, 120, 5460, 2025, 300, "Text 21.00 AAA"},
+    {"lblContrastLink", "QLabel", nullptr, 2235, 5460, 2025, 300, "Link 21.00 AAA"},
+    {"lblContrastVisited", "QLabel", nullptr, 4350, 5460, 2025, 300, "Visited 21.00 AAA"},
+    {"lblContrastActive", "QLabel", nullptr, 6465, 5460, 2025, 300, "Active 21.00 AAA"},
     {"ViewCode", "QPushButton", nullptr, 8640, 5460, 1575, 300, "View Code Page >>"},
     {"HideCode", "QPushButton", nullptr, 8640, 5460, 1575, 300, "Hide Code Page >>"},
     {"TabMain", "QTabBar", nullptr, 120, 5520, 10095, 4335, nullptr},
@@ -288,10 +293,8 @@ private slots:
 
     void menus() {
         const QList<QAction*> bar = w->menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
-        QCOMPARE(bar.at(0), w->HDFile->menuAction());
-        QCOMPARE(bar.at(1), w->HDEdit->menuAction());
-        QCOMPARE(bar.at(2), w->HDAbout->menuAction());
+        QCOMPARE(bar, (QList<QAction*>{w->HDFile->menuAction(), w->HDEdit->menuAction(),
+                                       w->HDView->menuAction(), w->HDAbout->menuAction()}));
         QCOMPARE(w->HDEdit->objectName(), QStringLiteral("HDEdit"));
         QCOMPARE(w->HDEdit->title(), QStringLiteral("Edit"));
         QCOMPARE(w->HDFile->objectName(), QStringLiteral("HDFile"));
