@@ -1,11 +1,12 @@
 #include "page/ContrastReadout.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+
+#include "picker/ClickWatcher.h"
 
 namespace {
 
@@ -43,6 +44,12 @@ ContrastReadout::ContrastReadout(ContrastRole role, QWidget* parent) : QLabel(pa
     // The sign's room is kept whether or not it shows, so that the text never moves.
     setIndent(TextLeft);
     setFocusPolicy(Qt::StrongFocus);
+    auto* clicks = new ClickWatcher(this);
+    clicks->watch(this);
+    connect(clicks, &ClickWatcher::clicked, this, [this] {
+        if (belowAA_)
+            emit fixRequested();
+    });
 }
 
 void ContrastReadout::setColors(int32_t color, int32_t background,
@@ -129,20 +136,6 @@ void ContrastReadout::paintEvent(QPaintEvent*) {
         option.rect = contentsRect().adjusted(1, 1, -1, -1);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
-}
-
-void ContrastReadout::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ContrastReadout::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click && belowAA_)
-        emit fixRequested();
 }
 
 void ContrastReadout::keyPressEvent(QKeyEvent* event) {

@@ -37,8 +37,8 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    // A press on a readout is its own (a click is told by a ClickWatcher).
+    void mousePressEvent(QMouseEvent*) override {}
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
@@ -55,5 +55,4 @@ private:
     bool belowAA_ = false;
     bool tipHasFix_ = true;
     std::optional<ContrastFix> fix_;
-    bool pressed_ = false;
 };

@@ -32,11 +32,19 @@ void BrightnessStrip::setKeyRow(int row) {
     row = std::clamp(row, 0, DrawHeight - 1);
     if (row == keyRow_)
         return;
+    // Only the rows of the old and the new pick point are drawn again: a drag moves it on every
+    // pick.
+    if (hasFocus()) {
+        update(pickPointRect(keyRow_));
+        update(pickPointRect(row));
+    }
     keyRow_ = row;
-    if (hasFocus())
-        update();
     QAccessibleValueChangeEvent event(this, row);
     QAccessible::updateAccessibility(&event);
+}
+
+QRect BrightnessStrip::pickPointRect(int row) const {
+    return QRect(0, Border + row - 5, width(), 11);
 }
 
 void BrightnessStrip::paintEvent(QPaintEvent* event) {

@@ -47,6 +47,8 @@ protected:
 
 private:
     void report(QMouseEvent* event);
+    // Where the marks of the pick point at a row are drawn.
+    QRect pickPointRect(int row) const;
 
     QImage image_;
     int keyRow_ = 0;

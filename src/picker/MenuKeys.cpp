@@ -6,6 +6,9 @@
 #include <QWidget>
 
 MenuKeysFirst::MenuKeysFirst(QWidget* window) : QObject(window), window_(window) {
+    for (QAction* action : window->findChildren<QAction*>())
+        if (!action->shortcut().isEmpty())
+            shortcuts_ << action;
     qApp->installEventFilter(this);
 }
 
@@ -16,9 +19,8 @@ bool MenuKeysFirst::eventFilter(QObject* watched, QEvent* event) {
     // A control that accepts the override keeps the key for itself; refusing it here lets the
     // menu's shortcut run.
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-    const auto actions = window_->findChildren<QAction*>();
-    for (const QAction* action : actions)
-        if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed)
+    for (const QAction* action : shortcuts_)
+        if (action->isEnabled() && action->shortcut() == pressed)
             return true;
     return false;
 }

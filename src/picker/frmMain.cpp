@@ -149,7 +149,6 @@ void frmMain::buildDesign() {
         PicFrame->setPalette(white);
     }
     pc_[0] = new PaletteCell(0, PicFrame);
-    pc_[0]->setAccessibleName(QStringLiteral("Palette color"));
     pc_[0]->placeTwips(0, 0);
     selector = new SelectorShape(PicFrame);
     picBrightness = place(new BrightnessStrip(Picture2), "picBrightness",

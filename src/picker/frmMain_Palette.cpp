@@ -16,7 +16,6 @@ void frmMain::BuildPalette() {
         auto* cell = new PaletteCell(i, PicFrame);
         cell->WidthTwips = first->WidthTwips;
         cell->HeightTwips = first->HeightTwips;
-        cell->setAccessibleName(first->accessibleName());
         pc_[i] = cell;
         connect(cell, &PaletteCell::mouseDown, this, &frmMain::pc_MouseDown);
         ++col;
