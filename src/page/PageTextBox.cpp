@@ -1,5 +1,6 @@
 #include "page/PageTextBox.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -9,6 +10,7 @@
 PageTextBox::PageTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!setting_) {
             userEdited_ = true;
@@ -86,6 +88,14 @@ bool PageTextBox::viewportEvent(QEvent* event) {
     if (mayUseText(event->type()))
         bringUpToDate();
     return QPlainTextEdit::viewportEvent(event);
+}
+
+void PageTextBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier && !isReadOnly()) {
+        insertPlainText(QStringLiteral("\t"));
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 void PageTextBox::showEvent(QShowEvent* event) {

@@ -7,7 +7,8 @@
 // new texts are only stored; they reach the editor when it is shown again, when it takes the
 // keyboard focus, and before any key, mouse press, context menu or drop reaches it, so that
 // every edit, paste and undo acts on the last text set. Pasted or dropped data that carries
-// no format at all (an empty clipboard) is ignored.
+// no format at all (an empty clipboard) is ignored. Tab and Shift+Tab move the focus on, as in
+// any multi-line text box of a dialog; Ctrl+Tab types a tab.
 class PageTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;

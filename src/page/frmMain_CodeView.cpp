@@ -1,13 +1,16 @@
 // The two page texts and the code view that shows them under two tabs.
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <algorithm>
 
 #include "page/PageCode.h"
 #include "page/PageTextBox.h"
 #include "picker/frmMain.h"
+#include "platform/Design.h"
 #include "platform/Platform.h"
 
 void frmMain::BuildPageCode() {
@@ -34,6 +37,7 @@ void frmMain::ViewCode_Click() {
     BodyString->setLive(true);
     CSSString->setLive(true);
     placeContrastReadouts(true);
+    setCodeViewReachable(true);
 }
 
 void frmMain::HideCode_Click() {
@@ -49,6 +53,19 @@ void frmMain::HideCode_Click() {
     BodyString->setLive(false);
     CSSString->setLive(false);
     placeContrastReadouts(false);
+    setCodeViewReachable(false);
+}
+
+// The closed code view lies below the window's edge: none of its controls may take the focus
+// there, where the user could not see it.
+void frmMain::setCodeViewReachable(bool reachable) {
+    QWidget* const controls[] = {TabMain, BodyString, CSSString, PreviewPage, SavePage};
+    const bool hadFocus = std::find(std::begin(controls), std::end(controls),
+                                    QApplication::focusWidget()) != std::end(controls);
+    for (QWidget* control : controls)
+        setKeyboardReachable(control, reachable);
+    if (!reachable && hadFocus)
+        ViewCode->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::TabMain_Click() {

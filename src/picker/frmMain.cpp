@@ -323,8 +323,7 @@ void frmMain::connectHandlers() {
     connect(PickColor, &QToolButton::clicked, this, [this] { PickColor_Click(); });
     connect(&platform_.ScreenPicker(), &ScreenColorPicker::picked, this,
             &frmMain::ScreenPicker_Picked);
-    connect(&platform_.ScreenPicker(), &ScreenColorPicker::availabilityChanged, this,
-            &frmMain::showPickColorAvailability);
+    connect(&platform_.ScreenPicker(), &ScreenColorPicker::failed, this, &frmMain::showWarning);
     showPickColorAvailability();
     connect(OpenScheme, &QPushButton::clicked, this, [this] { OpenScheme_Click(); });
     connect(SaveScheme, &QPushButton::clicked, this, [this] { SaveScheme_Click(); });
@@ -453,6 +452,7 @@ void frmMain::Form_Load() {
     ViewCode->show();
     HideCode->hide();
     TabMain->hide();
+    setCodeViewReachable(false);
     // 12. Page texts.
     BuildPageCode();
     // 13. Fonts.

@@ -195,6 +195,7 @@ private:
     void showWarning(const QString& text);
     void buildContrastReadouts(QWidget* client);
     void placeContrastReadouts(bool codeViewOpen);
+    void setCodeViewReachable(bool reachable);
     void buildViewMenu();
     ContrastReadout* contrastReadout(ContrastRole role) const;
 

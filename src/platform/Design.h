@@ -29,3 +29,15 @@ W* place(W* widget, const char* name, const QRect& twips, const QString& accessi
         widget->setAccessibleName(accessibleName);
     return widget;
 }
+
+// Takes a control out of the keyboard's reach (Tab, Shift+Tab and clicks no longer give it the
+// focus), or gives it back the focus policy it had before.
+inline void setKeyboardReachable(QWidget* control, bool reachable) {
+    const char* const kept = "reachableFocusPolicy";
+    if (!reachable && control->focusPolicy() != Qt::NoFocus) {
+        control->setProperty(kept, int(control->focusPolicy()));
+        control->setFocusPolicy(Qt::NoFocus);
+    } else if (reachable && control->property(kept).isValid()) {
+        control->setFocusPolicy(Qt::FocusPolicy(control->property(kept).toInt()));
+    }
+}

@@ -5,6 +5,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QRandomGenerator>
 #include <algorithm>
@@ -44,55 +45,67 @@ std::optional<int> PortalColor(const QVariant& value) {
 
 PortalScreenColorPicker::PortalScreenColorPicker(const QDBusConnection& bus, const QString& service)
     : bus_(bus), service_(service) {
-    askPortal();
+    // A portal that leaves the bus, or is replaced by a new one, never answers the requests
+    // made of it.
+    watcher_ = new QDBusServiceWatcher(service_, bus_,
+                                       QDBusServiceWatcher::WatchForUnregistration |
+                                           QDBusServiceWatcher::WatchForOwnerChange,
+                                       this);
+    connect(watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString& oldOwner, const QString&) {
+                if (isPicking() && !oldOwner.isEmpty())
+                    finish(std::nullopt,
+                           QStringLiteral("The desktop portal closed before the pick ended."));
+            });
 }
 
 PortalScreenColorPicker::~PortalScreenColorPicker() {
     // Ends the portal's side of a pick that is still running.
-    if (isPicking())
-        bus_.send(QDBusMessage::createMethodCall(service_, requestPath_, RequestInterface,
-                                                 QStringLiteral("Close")));
+    closeRequest();
 }
 
-void PortalScreenColorPicker::askPortal() {
-    if (!bus_.isConnected()) {
-        reason_ = QStringLiteral("No session bus reaches the desktop portal.");
-        return;
-    }
-    reason_ = QStringLiteral("Waiting for the desktop portal to answer.");
+bool PortalScreenColorPicker::available() const {
+    return bus_.isConnected();
+}
+
+QString PortalScreenColorPicker::unavailableReason() const {
+    return available() ? QString() : QStringLiteral("No session bus reaches the desktop portal.");
+}
+
+bool PortalScreenColorPicker::start() {
+    if (!available())
+        return false;
+    // A pick still waiting for the portal (which may never answer) gives way to this one.
+    closeRequest();
+    const quint64 pick = ++lastPick_;
+    pick_ = pick;
     QDBusMessage get = QDBusMessage::createMethodCall(
         service_, PortalPath, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Get"));
     get << ScreenshotInterface << QStringLiteral("version");
     // Asked without waiting: a portal that is slow to answer must not hold up the program.
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(get, VersionTimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        const QDBusMessage reply = w->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-            reason_ = QStringLiteral("No desktop portal answers to pick a screen color.");
-        } else {
-            const uint version =
-                reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt();
-            reason_ = version >= PickColorVersion
-                          ? QString()
-                          : QStringLiteral("The desktop portal is too old to pick a screen color.");
-        }
-        emit availabilityChanged();
-    });
+    auto* call = new QDBusPendingCallWatcher(bus_.asyncCall(get, VersionTimeoutMs), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this,
+            [this, pick](QDBusPendingCallWatcher* w) {
+                w->deleteLater();
+                if (pick_ != pick)
+                    return; // replaced or ended meanwhile
+                const QDBusMessage reply = w->reply();
+                if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+                    finish(std::nullopt,
+                           QStringLiteral("No desktop portal answers to pick a screen color."));
+                } else if (reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt() <
+                           PickColorVersion) {
+                    finish(std::nullopt,
+                           QStringLiteral("The desktop portal is too old to pick a screen color."));
+                } else {
+                    pickColor(pick);
+                }
+            });
+    return true;
 }
 
-bool PortalScreenColorPicker::available() const {
-    return reason_.isEmpty();
-}
-
-QString PortalScreenColorPicker::unavailableReason() const {
-    return reason_;
-}
-
-bool PortalScreenColorPicker::start() {
-    if (isPicking() || !available())
-        return false;
+void PortalScreenColorPicker::pickColor(quint64 pick) {
     // The request's path is known before the call from the token, so that the answer cannot
     // come before the program listens for it.
     const QString token = QStringLiteral("tintara%1").arg(QRandomGenerator::global()->generate());
@@ -100,8 +113,10 @@ bool PortalScreenColorPicker::start() {
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     const QString expected =
         PortalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
-    if (!listen(expected))
-        return false;
+    if (!listen(expected)) {
+        finish(std::nullopt, QStringLiteral("The desktop portal's answer cannot be received."));
+        return;
+    }
     requestPath_ = expected;
 
     QDBusMessage call = QDBusMessage::createMethodCall(service_, PortalPath, ScreenshotInterface,
@@ -109,27 +124,31 @@ bool PortalScreenColorPicker::start() {
     call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, expected](QDBusPendingCallWatcher* call) {
-                call->deleteLater();
-                if (requestPath_ != expected)
-                    return; // answered already
-                const QDBusPendingReply<QDBusObjectPath> reply = *call;
+            [this, pick](QDBusPendingCallWatcher* w) {
+                w->deleteLater();
+                if (pick_ != pick)
+                    return; // answered, replaced or ended already
+                const QDBusPendingReply<QDBusObjectPath> reply = *w;
                 if (reply.isError()) {
-                    finish(std::nullopt);
+                    finish(std::nullopt,
+                           QStringLiteral("The desktop portal could not pick a color: %1")
+                               .arg(reply.error().message()));
                     return;
                 }
                 // A portal older than the token convention names the request itself.
                 const QString path = reply.value().path();
                 if (path == requestPath_)
                     return;
-                stopListening();
+                bus_.disconnect(service_, requestPath_, RequestInterface,
+                                QStringLiteral("Response"), this, ResponseSlot);
+                requestPath_.clear();
                 if (!listen(path)) {
-                    finish(std::nullopt);
+                    finish(std::nullopt,
+                           QStringLiteral("The desktop portal's answer cannot be received."));
                     return;
                 }
                 requestPath_ = path;
             });
-    return true;
 }
 
 void PortalScreenColorPicker::onResponse(uint response, const QVariantMap& results) {
@@ -144,16 +163,27 @@ bool PortalScreenColorPicker::listen(const QString& path) {
                         ResponseSlot);
 }
 
-void PortalScreenColorPicker::stopListening() {
-    bus_.disconnect(service_, requestPath_, RequestInterface, QStringLiteral("Response"), this,
-                    ResponseSlot);
+void PortalScreenColorPicker::closeRequest() {
+    if (!requestPath_.isEmpty()) {
+        bus_.disconnect(service_, requestPath_, RequestInterface, QStringLiteral("Response"), this,
+                        ResponseSlot);
+        bus_.send(QDBusMessage::createMethodCall(service_, requestPath_, RequestInterface,
+                                                 QStringLiteral("Close")));
+        requestPath_.clear();
+    }
+    pick_ = 0;
 }
 
-void PortalScreenColorPicker::finish(std::optional<int> color) {
-    stopListening();
+void PortalScreenColorPicker::finish(std::optional<int> color, const QString& failure) {
+    if (!requestPath_.isEmpty())
+        bus_.disconnect(service_, requestPath_, RequestInterface, QStringLiteral("Response"), this,
+                        ResponseSlot);
     requestPath_.clear();
+    pick_ = 0;
     if (color)
         emit picked(*color);
+    else if (!failure.isEmpty())
+        emit failed(failure);
     else
         emit cancelled();
 }

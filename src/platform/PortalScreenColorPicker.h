@@ -2,14 +2,21 @@
 
 // Picking through the desktop portal, the way on Wayland, where programs cannot read the
 // screen themselves: the portal's Screenshot interface lets the user pick a pixel and answers
-// through a Response signal on a request object. The user's cancel and any failure of the
-// portal end the pick as a cancel.
+// through a Response signal on a request object.
+//
+// Whether the portal is there and can pick is asked afresh at every pick, without waiting: a
+// portal that starts late, or comes back after a crash, serves the next pick. A pick ends with
+// failed() when the portal is missing or too old, refuses the call, or leaves the bus before it
+// answered; the user's cancel ends it with cancelled(). A pick started while another still
+// waits for the portal closes the old request and takes its place.
 
 #include "platform/ScreenColorPicker.h"
 
 #include <QDBusConnection>
 #include <QVariantMap>
 #include <optional>
+
+class QDBusServiceWatcher;
 
 class PortalScreenColorPicker : public ScreenColorPicker {
     Q_OBJECT
@@ -20,24 +27,26 @@ public:
         const QString& service = QStringLiteral("org.freedesktop.portal.Desktop"));
     ~PortalScreenColorPicker() override;
 
-    // Unavailable, with a reason that says so, while the portal has not yet answered the
-    // question for its version, which is asked without waiting when the picker is made.
+    // Available wherever a session bus is connected; the portal itself is asked when a pick
+    // is tried.
     bool available() const override;
     QString unavailableReason() const override;
     bool start() override;
-    bool isPicking() const override { return !requestPath_.isEmpty(); }
+    bool isPicking() const override { return pick_ != 0; }
 
 private slots:
     void onResponse(uint response, const QVariantMap& results);
 
 private:
-    void askPortal();
+    void pickColor(quint64 pick);
     bool listen(const QString& path);
-    void stopListening();
-    void finish(std::optional<int> color);
+    void closeRequest();
+    void finish(std::optional<int> color, const QString& failure = {});
 
     QDBusConnection bus_;
     QString service_;
-    QString requestPath_; // empty while no pick runs
-    QString reason_;      // empty once the portal has answered that it can pick
+    QDBusServiceWatcher* watcher_ = nullptr;
+    quint64 pick_ = 0;     // the running pick's number; 0 while none runs
+    quint64 lastPick_ = 0; // the number of the last pick begun
+    QString requestPath_;  // the running pick's request, once its call is made
 };

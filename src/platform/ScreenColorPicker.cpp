@@ -23,12 +23,27 @@ private:
 
 } // namespace
 
+ScreenPickerKind ScreenPickerKindFor(const QString& qtPlatform, const QString& waylandDisplay,
+                                     const QString& sessionType) {
+    if (qtPlatform == QLatin1String("offscreen") || qtPlatform == QLatin1String("minimal"))
+        return ScreenPickerKind::None;
+    if (!waylandDisplay.isEmpty() || sessionType == QLatin1String("wayland") ||
+        qtPlatform.startsWith(QLatin1String("wayland")))
+        return ScreenPickerKind::Portal;
+    return qtPlatform == QLatin1String("xcb") ? ScreenPickerKind::X11 : ScreenPickerKind::None;
+}
+
 std::unique_ptr<ScreenColorPicker> CreateScreenColorPicker() {
     const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("xcb"))
+    switch (ScreenPickerKindFor(platform, qEnvironmentVariable("WAYLAND_DISPLAY"),
+                                qEnvironmentVariable("XDG_SESSION_TYPE"))) {
+    case ScreenPickerKind::X11:
         return std::make_unique<X11ScreenColorPicker>();
-    if (platform.startsWith(QLatin1String("wayland")))
+    case ScreenPickerKind::Portal:
         return std::make_unique<PortalScreenColorPicker>();
+    case ScreenPickerKind::None:
+        break;
+    }
     return std::make_unique<UnavailableScreenColorPicker>(
         QStringLiteral("This display (%1) does not let programs read the screen.").arg(platform));
 }

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -65,6 +66,45 @@ private slots:
         QVERIFY(enterField(t.w.txtHue));
         clickCell(t.w, 40);
         QVERIFY(t.w.txtHue->hasFocus());
+    }
+
+    // Tab and Shift+Tab go round the whole window and come back, stopping only at controls the
+    // user can see inside the window, with the code view closed and open; nothing is typed into
+    // the page texts on the way. In an open page editor Ctrl+Tab types a tab.
+    void tabCycleStaysInSight_data() {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<bool>("back");
+        QTest::newRow("closed, Tab") << false << false;
+        QTest::newRow("closed, Shift+Tab") << false << true;
+        QTest::newRow("open, Tab") << true << false;
+        QTest::newRow("open, Shift+Tab") << true << true;
+    }
+    void tabCycleStaysInSight() {
+        QFETCH(bool, open);
+        QFETCH(bool, back);
+        ShownWindow t;
+        QVERIFY(t.ready());
+        if (open)
+            QTest::mouseClick(t.w.ViewCode, Qt::LeftButton);
+        const QStringList pages{t.w.BodyString->PageText(), t.w.CSSString->PageText()};
+        QVERIFY(enterField(t.w.txtHex));
+        QList<QWidget*> stops;
+        for (QWidget* at = nullptr; at != t.w.txtHex;) {
+            back ? press(t.w, Qt::Key_Backtab, Qt::ShiftModifier) : press(t.w, Qt::Key_Tab);
+            at = QApplication::focusWidget();
+            QVERIFY2(at && !stops.contains(at), "the focus is caught");
+            const QRect place(at->mapTo(&t.w, QPoint()), at->size());
+            QVERIFY2(at->isVisible() && t.w.rect().contains(place), qPrintable(at->objectName()));
+            stops << at;
+        }
+        QCOMPARE(stops.contains(t.w.BodyString), open);
+        QCOMPARE(QStringList({t.w.BodyString->PageText(), t.w.CSSString->PageText()}), pages);
+        if (!open)
+            return;
+        t.w.BodyString->setFocus();
+        press(t.w, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(t.w.BodyString->hasFocus());
+        QCOMPARE(t.w.BodyString->PageText(), QLatin1Char('\t') + pages[0]);
     }
 
     // Every cell can be reached and picked with the keys, and the pick is that of a left click
@@ -160,7 +200,7 @@ private slots:
     }
 
     // A picked colour takes the path of its six digits typed into txtHex (in a second window);
-    // a cancelled pick changes nothing.
+    // a cancelled or failed pick changes nothing.
     void eyedropperTakesTheHexPath_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("color");
@@ -190,8 +230,16 @@ private slots:
         start();
         QVERIFY(picker.cancel());
         QCOMPARE(fileCommandState(picked.w), before);
+        // A pick the desktop could not run says why, and changes nothing either.
         start();
-        QCOMPARE(picker.starts, 2);
+        QVERIFY(picker.fail(QStringLiteral("The desktop portal closed before the pick ended.")));
+        QCOMPARE(picked.platform.messages.size(), 1);
+        QCOMPARE(picked.platform.messages[0].text,
+                 QStringLiteral("The desktop portal closed before the pick ended."));
+        QCOMPARE(picked.platform.messages[0].caption, QStringLiteral("Tintara"));
+        QCOMPARE(fileCommandState(picked.w), before);
+        start();
+        QCOMPARE(picker.starts, 3);
         QVERIFY(picker.pick(color));
         Window typing;
         QVERIFY(typing.start());

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "platform/PortalScreenColorPicker.h"
+#include "platform/ScreenColorPicker.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -11,13 +12,15 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThread>
 
 namespace {
 
+const QString PortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+
 // The Screenshot interface. PickColor answers at once on the request path that the caller's
-// token names, even before its reply, as only a caller that listens there beforehand hears.
-// It runs in a thread of its own: the program blocks while it asks for the version.
+// token names, even before its reply, as only a caller that listens there beforehand hears; a
+// silent portal never answers, as one whose back end died. The request object it makes takes
+// the caller's Close. It serves on the same thread as the program: the program never waits.
 class FakePortal : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
@@ -25,21 +28,42 @@ class FakePortal : public QObject {
 public:
     uint version = 2;
     uint response = 0;
+    bool silent = false;
     QVariantMap results;
+    QStringList requests, closed;
 
 public slots:
-    QDBusObjectPath PickColor(const QString&, const QVariantMap& options,
-                              const QDBusMessage& call) {
-        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/") +
-                             call.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_')) +
-                             QLatin1Char('/') +
-                             options.value(QStringLiteral("handle_token")).toString();
+    QDBusObjectPath PickColor(const QString&, const QVariantMap& options, const QDBusMessage& call);
+};
+
+class FakeRequest : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+public:
+    FakeRequest(FakePortal* portal, const QString& path) : QObject(portal), path_(path) {}
+public slots:
+    void Close() { static_cast<FakePortal*>(parent())->closed << path_; }
+
+private:
+    QString path_;
+};
+
+QDBusObjectPath FakePortal::PickColor(const QString&, const QVariantMap& options,
+                                      const QDBusMessage& call) {
+    const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/") +
+                         call.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_')) +
+                         QLatin1Char('/') +
+                         options.value(QStringLiteral("handle_token")).toString();
+    requests << path;
+    QDBusConnection portalBus(QStringLiteral("portal"));
+    portalBus.registerObject(path, new FakeRequest(this, path), QDBusConnection::ExportAllSlots);
+    if (!silent) {
         QDBusMessage signal = QDBusMessage::createSignal(
             path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
-        QDBusConnection(QStringLiteral("portal")).send(signal << response << results);
-        return QDBusObjectPath(path);
+        portalBus.send(signal << response << results);
     }
-};
+    return QDBusObjectPath(path);
+}
 
 QVariant portalColor(double red, double green, double blue) {
     QDBusArgument color;
@@ -72,52 +96,117 @@ private slots:
         address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
         QDBusConnection portalBus =
             QDBusConnection::connectToBus(address_, QStringLiteral("portal"));
-        QVERIFY(portalBus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
-        QVERIFY(portalBus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), portal_,
-                                         QDBusConnection::ExportAllContents));
-        portal_->moveToThread(&portalThread_);
-        connect(&portalThread_, &QThread::finished, portal_, &QObject::deleteLater);
-        portalThread_.start();
+        QVERIFY(portalBus.registerService(PortalService));
+        QVERIFY(portalBus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                         &portal_, QDBusConnection::ExportAllContents));
     }
     void cleanupTestCase() {
-        QDBusConnection(QStringLiteral("portal"))
-            .unregisterObject(QStringLiteral("/org/freedesktop/portal/desktop"));
-        portalThread_.quit();
-        portalThread_.wait();
         QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
         QDBusConnection::disconnectFromBus(QStringLiteral("program"));
         daemon_.terminate();
         daemon_.waitForFinished();
     }
 
-    void portalAvailability_data() {
+    // The portal in every Wayland session, whatever Qt's platform; the pointer grab on other X
+    // displays.
+    void pickerForTheSession_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<QString>("sessionType");
+        QTest::addColumn<int>("kind");
+        const int x11 = int(ScreenPickerKind::X11), portal = int(ScreenPickerKind::Portal),
+                  none = int(ScreenPickerKind::None);
+        QTest::newRow("X11 session") << "xcb"
+                                     << ""
+                                     << "x11" << x11;
+        QTest::newRow("XWayland, display named") << "xcb"
+                                                 << "wayland-0"
+                                                 << "" << portal;
+        QTest::newRow("XWayland, session type") << "xcb"
+                                                << ""
+                                                << "wayland" << portal;
+        QTest::newRow("native Wayland") << "wayland"
+                                        << "wayland-1"
+                                        << "wayland" << portal;
+        QTest::newRow("offscreen in a Wayland session") << "offscreen"
+                                                        << "wayland-0"
+                                                        << "wayland" << none;
+    }
+    void pickerForTheSession() {
+        QFETCH(QString, platform);
+        QFETCH(QString, waylandDisplay);
+        QFETCH(QString, sessionType);
+        QFETCH(int, kind);
+        QCOMPARE(int(ScreenPickerKindFor(platform, waylandDisplay, sessionType)), kind);
+    }
+
+    // A pick that the portal cannot serve ends with the reason; the portal is asked again at
+    // the next pick, which works once the portal is there and new enough.
+    void portalCannotPick_data() {
         QTest::addColumn<QString>("service");
         QTest::addColumn<uint>("version");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("PickColor offered")
-            << QStringLiteral("org.freedesktop.portal.Desktop") << 2u << QString();
         QTest::newRow("portal too old")
-            << QStringLiteral("org.freedesktop.portal.Desktop") << 1u
+            << PortalService << 1u
             << QStringLiteral("The desktop portal is too old to pick a screen color.");
-        QTest::newRow("no portal")
-            << QStringLiteral("org.example.NoPortal") << 2u
+        QTest::newRow("no portal yet")
+            << QStringLiteral("org.example.LatePortal") << 2u
             << QStringLiteral("No desktop portal answers to pick a screen color.");
     }
-    void portalAvailability() {
+    void portalCannotPick() {
         QFETCH(QString, service);
         QFETCH(uint, version);
         QFETCH(QString, reason);
-        portal_->version = version;
+        portal_.version = version;
+        portal_.response = 0;
+        portal_.results = {{QStringLiteral("color"), portalColor(1.0, 128 / 255.0, 17 / 255.0)}};
         PortalScreenColorPicker picker(programBus(), service);
-        // Unavailable until the portal has answered, which the picker does not wait for.
-        QSignalSpy answered(&picker, &ScreenColorPicker::availabilityChanged);
-        QVERIFY(!picker.available());
-        QVERIFY(answered.wait(5000));
-        QCOMPARE(picker.unavailableReason(), reason);
-        QCOMPARE(picker.available(), reason.isEmpty());
-        portal_->version = 2;
-        if (!reason.isEmpty())
-            QVERIFY(!picker.start());
+        QVERIFY(picker.available());
+        QSignalSpy failed(&picker, &ScreenColorPicker::failed);
+        QSignalSpy picked(&picker, &ScreenColorPicker::picked);
+        QVERIFY(picker.start());
+        QVERIFY(failed.wait(5000));
+        QCOMPARE(failed.value(0).value(0).toString(), reason);
+        QVERIFY(!picker.isPicking());
+
+        portal_.version = 2;
+        QDBusConnection portalBus(QStringLiteral("portal"));
+        if (service != PortalService)
+            QVERIFY(portalBus.registerService(service));
+        QVERIFY(picker.start());
+        QVERIFY(picked.wait(5000));
+        QCOMPARE(picked.value(0).value(0).toInt(), 0x1180FF);
+        QCOMPARE(failed.count(), 1);
+        if (service != PortalService)
+            portalBus.unregisterService(service);
+    }
+
+    // A portal that never answers: a second pick closes the first request and replaces it, and
+    // the portal leaving the bus ends the pick with the reason.
+    void portalNeverAnswers() {
+        const QString service = QStringLiteral("org.example.SilentPortal");
+        QDBusConnection portalBus(QStringLiteral("portal"));
+        QVERIFY(portalBus.registerService(service));
+        portal_.version = 2;
+        portal_.silent = true;
+        portal_.requests.clear();
+        PortalScreenColorPicker picker(programBus(), service);
+        QSignalSpy failed(&picker, &ScreenColorPicker::failed);
+        QSignalSpy cancelled(&picker, &ScreenColorPicker::cancelled);
+        QVERIFY(picker.start());
+        QTRY_COMPARE(portal_.requests.size(), 1);
+        QVERIFY(picker.start());
+        QTRY_COMPARE(portal_.requests.size(), 2);
+        QTRY_COMPARE(portal_.closed, QStringList{portal_.requests[0]});
+        QVERIFY(picker.isPicking());
+
+        QVERIFY(portalBus.unregisterService(service));
+        QVERIFY(failed.wait(5000));
+        QCOMPARE(failed.value(0).value(0).toString(),
+                 QStringLiteral("The desktop portal closed before the pick ended."));
+        QVERIFY(!picker.isPicking());
+        QCOMPARE(failed.count() + cancelled.count(), 1);
+        portal_.silent = false;
     }
 
     void portalAnswer_data() {
@@ -134,15 +223,15 @@ private slots:
         QFETCH(uint, response);
         QFETCH(QVariant, color);
         QFETCH(int, picked);
-        portal_->response = response;
-        portal_->results =
+        portal_.version = 2;
+        portal_.response = response;
+        portal_.results =
             color.isValid() ? QVariantMap{{QStringLiteral("color"), color}} : QVariantMap();
         PortalScreenColorPicker picker(programBus());
         QTRY_VERIFY(picker.available());
         QSignalSpy pickedSpy(&picker, &ScreenColorPicker::picked);
         QSignalSpy cancelledSpy(&picker, &ScreenColorPicker::cancelled);
         QVERIFY(picker.start());
-        QVERIFY(!picker.start());
         QTRY_COMPARE(pickedSpy.count() + cancelledSpy.count(), 1);
         QCOMPARE(pickedSpy.value(0).value(0, -1).toInt(), picked);
         QVERIFY(!picker.isPicking());
@@ -155,8 +244,7 @@ private:
 
     QProcess daemon_;
     QString address_;
-    QThread portalThread_;
-    FakePortal* portal_ = new FakePortal; // ends with its thread
+    FakePortal portal_;
 };
 
 QTEST_MAIN(ScreenPickerWindowTest)

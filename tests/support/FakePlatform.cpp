@@ -60,6 +60,14 @@ bool FakeScreenColorPicker::cancel() {
     return true;
 }
 
+bool FakeScreenColorPicker::fail(const QString& reason) {
+    if (!picking_)
+        return false;
+    picking_ = false;
+    emit failed(reason);
+    return true;
+}
+
 bool FakePlatform::isReadOnly(const QString& path) const {
     const QString clean = QDir::cleanPath(path);
     for (const QString& folder : readOnlyFolders) {

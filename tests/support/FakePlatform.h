@@ -14,7 +14,8 @@
 #include <functional>
 
 // A screen picker that the test ends: start() only records the request; pick() or cancel()
-// then end it as the user would. Both are false when no pick is running.
+// then end it as the user would, fail() as a desktop that could not pick. Each is false when
+// no pick is running.
 class FakeScreenColorPicker : public ScreenColorPicker {
 public:
     bool isAvailable = true;
@@ -27,6 +28,7 @@ public:
     bool isPicking() const override { return picking_; }
     bool pick(int color);
     bool cancel();
+    bool fail(const QString& reason);
 
 private:
     bool picking_ = false;
