@@ -6,7 +6,7 @@
 # 1. DESTDIR=... cmake --install BUILD --prefix /usr --strip, then every file is where it
 #    belongs, the icons have their sizes, no build path is left in the program, and the
 #    versions of the AppStream data and the change log are the project's.
-# 2. desktop-file-validate and appstreamcli validate --no-net pass.
+# 2. desktop-file-validate and appstreamcli validate --no-net pass without a hint.
 # 3. The installed program, started from its desktop entry's Exec line under Xvfb from a
 #    read-only prefix with a temporary home (HOME and XDG_* pointing into it), shows its window,
 #    seeds the user's Templates with the sample schemes, reopens a sample scheme named in its
@@ -146,8 +146,15 @@ zcat "$prefix/share/doc/tintara/changelog.gz" | head -n 1 | grep -qF "tintara ($
 
 echo
 echo "== Desktop entry and AppStream data"
-desktop-file-validate "$prefix/share/applications/$APP_ID.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml"
+# Clean: not even a hint (one that says the program might appear twice in the menus is
+# still a fault).
+report=$(desktop-file-validate "$prefix/share/applications/$APP_ID.desktop" 2>&1) ||
+    fail "desktop-file-validate: $report"
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" 2>&1) ||
+    fail "appstreamcli: $report"
+! grep -E '^[EWI]:' <<<"$report" || fail "appstreamcli: $report"
+echo "both clean"
 
 echo
 echo "== The installed program from a read-only prefix, with a temporary home"

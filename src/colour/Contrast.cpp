@@ -26,14 +26,14 @@ int64_t hundredths(double ratio) {
 struct RoleTexts {
     L shortName; // "Visited"
     L longName;  // "Visited link"
-    L colorName; // "visited link colour"
+    L colorName; // "visited link color"
     const QString PageColors::*holder;
 };
 constexpr RoleTexts kRoles[] = {
-    {L("Text"), L("Text"), L("text colour"), &PageColors::textC},
-    {L("Link"), L("Link"), L("link colour"), &PageColors::linkC},
-    {L("Visited"), L("Visited link"), L("visited link colour"), &PageColors::vlinkC},
-    {L("Active"), L("Active link"), L("active link colour"), &PageColors::alinkC},
+    {L("Text"), L("Text"), L("text color"), &PageColors::textC},
+    {L("Link"), L("Link"), L("link color"), &PageColors::linkC},
+    {L("Visited"), L("Visited link"), L("visited link color"), &PageColors::vlinkC},
+    {L("Active"), L("Active link"), L("active link color"), &PageColors::alinkC},
 };
 
 const RoleTexts& textsOf(ContrastRole role) {
@@ -125,7 +125,7 @@ QString ContrastAccessibleName(ContrastRole role, double ratio) {
 }
 
 QString LinkDistinctionText(double linkAgainstText) {
-    return L("Link colour against text colour ") % ContrastRatioText(linkAgainstText) %
+    return L("Link color against text color ") % ContrastRatioText(linkAgainstText) %
            (ContrastReaches(linkAgainstText, 3.0) ? L(":1: distinguishable without underline")
                                                   : L(":1: not distinguishable without underline"));
 }

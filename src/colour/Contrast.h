@@ -51,8 +51,8 @@ QString ContrastReadoutText(ContrastRole role, double ratio);
 QString ContrastAccessibleName(ContrastRole role, double ratio);
 
 // The link readout's tooltip part for the link colour against the text colour:
-// "Link colour against text colour 3.02:1: distinguishable without underline" from 3 on,
-// otherwise "Link colour against text colour 1.50:1: not distinguishable without underline".
+// "Link color against text color 3.02:1: distinguishable without underline" from 3 on,
+// otherwise "Link color against text color 1.50:1: not distinguishable without underline".
 QString LinkDistinctionText(double linkAgainstText);
 
 // The colour of a hex holder's text as HexToColor reads it; the holder itself is not changed.
@@ -88,8 +88,8 @@ struct ContrastFix {
 };
 ContrastFix NearestPassingColor(int32_t color, int32_t background, double minimum = kContrastAA);
 
-// The fix readout's tooltip: for Found "Click to make the active link colour pass AA: 4D4D4D"
-// (the role as "text colour", "link colour", "visited link colour", "active link colour"); for
-// NothingPasses "No brightness or saturation of the active link colour passes AA"; for
+// The fix readout's tooltip: for Found "Click to make the active link color pass AA: 4D4D4D"
+// (the role as "text color", "link color", "visited link color", "active link color"); for
+// NothingPasses "No brightness or saturation of the active link color passes AA"; for
 // AlreadyPasses an empty text.
 QString ContrastFixTip(ContrastRole role, const ContrastFix& fix);

@@ -86,6 +86,10 @@ bool FileSystem::CanCreateFilesIn(const QString& folder, QString* reason) {
     return false;
 }
 
+bool FileSystem::OpenTemporaryFile(QSaveFile& file) {
+    return file.open(QIODevice::WriteOnly);
+}
+
 bool FileSystem::FileExists(const QString& path) {
     return isRegularFile(path);
 }
@@ -156,9 +160,11 @@ bool FileSystem::WriteFileAtomic(const QString& path, const QByteArray& content,
     }
     QSaveFile file(path);
     // Should the temporary file be refused all the same (a rule the check above does not see),
-    // the existing file is written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // the existing file is written in place, by the write that can put its old content back
+    // (the save file's own fallback would leave a file cut short by a failing write).
+    if (!OpenTemporaryFile(file)) {
+        if (!info.isDir() && isRegularFile(target))
+            return writeInPlace(target, content, error);
         return fail(error, file.errorString());
     }
     errno = 0;

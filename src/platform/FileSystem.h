@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QSaveFile;
+
 // The file-system calls of the program. The default implementation works on the real disk;
 // tests replace single calls to make them fail.
 class FileSystem {
@@ -20,9 +22,10 @@ public:
     virtual bool ReadFile(const QString& path, QByteArray* content, QString* error = nullptr);
     // Writes a whole file through a temporary file beside it that replaces the old one only
     // once everything is written, so a failed write leaves the old file intact.
-    // Where no new file can be made beside it (a folder the user may not write), an existing
-    // file is written in place instead, and should that write fail part-way its old content is
-    // put back; a new file there is refused. False with the reason on failure.
+    // Where no new file can be made beside it (a folder the user may not write, or a temporary
+    // file refused all the same), an existing file is written in place instead, and should that
+    // write fail part-way its old content is put back; a new file there is refused. False with
+    // the reason on failure.
     virtual bool WriteFileAtomic(const QString& path, const QByteArray& content,
                                  QString* error = nullptr);
 
@@ -31,4 +34,8 @@ protected:
     // with the reason when not. The real answer is the system's check for write and search
     // access; tests answer it to stand for a folder the user may not write.
     virtual bool CanCreateFilesIn(const QString& folder, QString* reason);
+    // Opens the temporary file of an atomic save beside its target. The real answer is the
+    // system's; tests refuse it to stand for a folder whose rules the access check above does
+    // not see.
+    virtual bool OpenTemporaryFile(QSaveFile& file);
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -13,9 +14,30 @@ namespace {
 // whose other end the event loop watches.
 int signalSockets[2] = {-1, -1};
 
+void setHandler(int signal, void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(signal, &action, nullptr);
+}
+
 void onSignal(int) {
+    // The code this interrupts may be about to read errno (the file code builds its messages
+    // from it).
+    const int savedErrno = errno;
+    // While the windows close, a second SIGINT or SIGTERM takes the default action and ends the
+    // process at once: a close that hangs can still be stopped.
+    setHandler(SIGINT, SIG_DFL);
+    setHandler(SIGTERM, SIG_DFL);
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+    errno = savedErrno;
+}
+
+void handleTerminationSignals() {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        setHandler(signal, onSignal);
 }
 
 } // namespace
@@ -31,11 +53,8 @@ void CloseWindowsOnTerminationSignals() {
         while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
         }
         QApplication::closeAllWindows();
+        // Closed: a later signal closes what may have been opened since.
+        handleTerminationSignals();
     });
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
+    handleTerminationSignals();
 }

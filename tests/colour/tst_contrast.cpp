@@ -71,9 +71,9 @@ void TestContrast::texts() {
     QCOMPARE(ContrastAccessibleName(ContrastRole::ActiveLink, 1.0),
              "Active link contrast 1.00:1 fails");
     QCOMPARE(LinkDistinctionText(3.0),
-             "Link colour against text colour 3.00:1: distinguishable without underline");
+             "Link color against text color 3.00:1: distinguishable without underline");
     QCOMPARE(LinkDistinctionText(2.999),
-             "Link colour against text colour 2.99:1: not distinguishable without underline");
+             "Link color against text color 2.99:1: not distinguishable without underline");
     // Holders read as HexToColor reads them: "abc" is AB 0C 00.
     const PageColors holders{"#ffffff", "767676", "abc", "#000000", "ffffff"};
     QCOMPARE(ContrastRatioText(PageContrastRatio(holders, ContrastRole::Text)), "4.54");
@@ -81,9 +81,9 @@ void TestContrast::texts() {
     QCOMPARE(PageContrastRatio(holders, ContrastRole::ActiveLink), 1.0);
     QCOMPARE(LinkAgainstTextRatio(holders), ContrastRatio(0x000CAB, 0x767676));
     QCOMPARE(ContrastFixTip(ContrastRole::ActiveLink, NearestPassingColor(0x777777, 0xFFFFFF)),
-             "Click to make the active link colour pass AA: 757575");
+             "Click to make the active link color pass AA: 757575");
     QCOMPARE(ContrastFixTip(ContrastRole::Text, NearestPassingColor(0x1180FF, 0x777777, 7.0)),
-             "No brightness or saturation of the text colour passes AA");
+             "No brightness or saturation of the text color passes AA");
     QVERIFY(ContrastFixTip(ContrastRole::Link, NearestPassingColor(0, 0xFFFFFF)).isEmpty());
 }
 

@@ -461,38 +461,47 @@ void TestBadInputFilesWindow::writeRunsOutOfRoom_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("relative");
     QTest::addColumn<QByteArray>("old"); // empty: no file there before
-    QTest::addColumn<bool>("inPlace");   // the folder takes no new file
+    // Written in place: 0 no, 1 the folder takes no new file, 2 the folder's access check allows
+    // new files but the temporary file is refused all the same.
+    QTest::addColumn<int>("inPlace");
     const QByteArray oldScheme = schemeBytes({"336699", "FF8000", "00FF00", "0000FF", "FF00FF"});
     QTest::newRow("scheme save over an old scheme") << "scheme"
-                                                    << "Templates/old.tnx" << oldScheme << false;
+                                                    << "Templates/old.tnx" << oldScheme << 0;
     QTest::newRow("scheme save, new name") << "scheme"
-                                           << "Templates/new.tnx" << QByteArray() << false;
+                                           << "Templates/new.tnx" << QByteArray() << 0;
     QTest::newRow("page save over an old page")
         << "page"
-        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n") << false;
+        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n") << 0;
     QTest::newRow("preview page") << "preview"
-                                  << "Temp/tmp.html" << QByteArray() << false;
+                                  << "Temp/tmp.html" << QByteArray() << 0;
     QTest::newRow("scheme save in place over an old scheme")
         << "scheme"
-        << "Templates/old.tnx" << oldScheme << true;
+        << "Templates/old.tnx" << oldScheme << 1;
     QTest::newRow("page save in place over an old page")
         << "page"
-        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n") << true;
+        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n") << 1;
+    QTest::newRow("scheme save in place, temporary file refused")
+        << "scheme"
+        << "Templates/old.tnx" << oldScheme << 2;
+    QTest::newRow("page save in place, temporary file refused")
+        << "page"
+        << "HTMLDocs/old.html" << QByteArray("<html>old</html>\r\n") << 2;
 }
 
 void TestBadInputFilesWindow::writeRunsOutOfRoom() {
     QFETCH(QString, command);
     QFETCH(QString, relative);
     QFETCH(QByteArray, old);
-    QFETCH(bool, inPlace);
+    QFETCH(int, inPlace);
     const QByteArray value = hugeLine("ABCDEF").left(HolderLimit);
     Window t;
     t.platform.writeFile(QStringLiteral("Templates/big.tnx"),
                          schemeBytes({value, value, value, value, value}));
     if (!old.isEmpty())
         t.platform.writeFile(relative, old);
-    if (inPlace)
-        t.platform.noNewFilesIn << QFileInfo(t.platform.path(relative)).path();
+    if (inPlace > 0)
+        (inPlace == 1 ? t.platform.noNewFilesIn : t.platform.noTemporaryFilesIn)
+            << QFileInfo(t.platform.path(relative)).path();
     QVERIFY(t.start());
     frmMain& w = t.w();
     openByButton(t.platform, w, t.platform.path(QStringLiteral("Templates/big.tnx")));

@@ -159,8 +159,8 @@ private slots:
         QCOMPARE(w.Combo->currentText(), QStringLiteral("Text Color"));
         ContrastReadout* link = w.lblContrastLink;
         // What the fix does, and whether links stand out from the black text (8.35).
-        const QString tip = QStringLiteral("Click to make the link colour pass AA: B85D0D\n"
-                                           "Link colour against text colour 8.34:1: "
+        const QString tip = QStringLiteral("Click to make the link color pass AA: B85D0D\n"
+                                           "Link color against text color 8.34:1: "
                                            "distinguishable without underline");
         if (how == QLatin1String("click on a passing one")) {
             const QStringList before = fileCommandState(w);

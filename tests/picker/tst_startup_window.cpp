@@ -22,7 +22,10 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -408,6 +411,38 @@ private slots:
         QVERIFY(!QFileInfo::exists(platform.path(QStringLiteral("Temp"))));
         QCOMPARE(platform.readFile(QStringLiteral("Config.ini")),
                  QByteArray("[Settings]\r\nLastFile=") + StartMessage.toLatin1() + "\r\n");
+    }
+
+    // In a child process, where no event loop drains the signals: the handler leaves errno as
+    // it found it, even when its socket is full; a second SIGINT or SIGTERM while the windows
+    // close ends the process at once.
+    void secondTerminationSignalEndsAtOnce_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void secondTerminationSignalEndsAtOnce() {
+        QFETCH(int, signal);
+        CloseWindowsOnTerminationSignals();
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::raise(signal);
+            for (int i = 0; i < 2048; ++i) {
+                errno = EDOM;
+                ::raise(SIGHUP);
+                if (errno != EDOM)
+                    ::_exit(3);
+            }
+            ::raise(signal);
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFSIGNALED(status), qPrintable(QString::number(WEXITSTATUS(status))));
+        QCOMPARE(WTERMSIG(status), signal);
+        // The bytes the child left in the shared socket close no window of a later test.
+        QTest::qWait(100);
     }
 
     // The window icon is the desktop's icon: the red first cell, the marked blue cell and the

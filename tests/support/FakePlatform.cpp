@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTest>
 
 #include "windows/PreviewLoader.h"
@@ -149,6 +150,14 @@ bool FakePlatform::CanCreateFilesIn(const QString& folder, QString* reason) {
     if (isNoNewFilesFolder(folder))
         return refuse(reason, "Permission denied");
     return Platform::CanCreateFilesIn(folder, reason);
+}
+
+bool FakePlatform::OpenTemporaryFile(QSaveFile& file) {
+    for (const QString& folder : noTemporaryFilesIn)
+        if (QFileInfo(QFileInfo(file.fileName()).path()).canonicalFilePath() ==
+            QFileInfo(folder).canonicalFilePath())
+            return false;
+    return Platform::OpenTemporaryFile(file);
 }
 
 void FakePlatform::writeFile(const QString& relative, const QByteArray& content) const {

@@ -79,6 +79,9 @@ public:
     // in them ("Permission denied"); existing files in them can still be written.
     QStringList noNewFilesIn;
     bool isNoNewFilesFolder(const QString& folder) const;
+    // Folders whose access check allows new files, but where a save's temporary file is
+    // refused all the same (as by a rule of the file system the check does not see).
+    QStringList noTemporaryFilesIn;
 
     QString ProgramFolder() override { return dir.path(); }
     QString InstalledDataFolder() override { return installedData; }
@@ -107,4 +110,5 @@ public:
 
 protected:
     bool CanCreateFilesIn(const QString& folder, QString* reason) override;
+    bool OpenTemporaryFile(QSaveFile& file) override;
 };
