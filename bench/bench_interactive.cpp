@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "FakePlatform.h"
+#include "mainwindow/frmMain.h"
 #include "page/ContrastReadout.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/frmMain.h"
 #include "windows/PreviewLoader.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "Version.h"
-#include "picker/frmMain.h"
+#include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 #include "platform/TerminationSignals.h"
 #include "windows/PreviewLoader.h"

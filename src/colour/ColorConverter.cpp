@@ -54,7 +54,7 @@ int32_t ColorConverter::RGBToLong(int32_t Red, int32_t Green, int32_t Blue) cons
     Clamp(Red, 0, 255);
     Clamp(Green, 0, 255);
     Clamp(Blue, 0, 255);
-    return Red + Green * 256 + Blue * 65536;
+    return PackRgb(Red, Green, Blue);
 }
 
 int32_t ColorConverter::HSBToLong(int32_t hue, int32_t Saturation, int32_t brightness) const {
@@ -65,15 +65,15 @@ int32_t ColorConverter::HSBToLong(int32_t hue, int32_t Saturation, int32_t brigh
 }
 
 int32_t ColorConverter::Red(int32_t RGBValue) const {
-    return static_cast<int32_t>(static_cast<uint32_t>(RGBValue) & 0xFFu);
+    return SplitPacked(RGBValue).red;
 }
 
 int32_t ColorConverter::Green(int32_t RGBValue) const {
-    return static_cast<int32_t>((static_cast<uint32_t>(RGBValue) >> 8) & 0xFFu);
+    return SplitPacked(RGBValue).green;
 }
 
 int32_t ColorConverter::Blue(int32_t RGBValue) const {
-    return static_cast<int32_t>((static_cast<uint32_t>(RGBValue) >> 16) & 0xFFu);
+    return SplitPacked(RGBValue).blue;
 }
 
 int32_t ColorConverter::hue(int32_t HSBValue) const {
@@ -92,9 +92,10 @@ int32_t ColorConverter::brightness(int32_t HSBValue) const {
 }
 
 void ColorConverter::SplitRGB(int32_t RGBValue, int32_t& Red, int32_t& Green, int32_t& Blue) const {
-    Red = this->Red(RGBValue);
-    Green = this->Green(RGBValue);
-    Blue = this->Blue(RGBValue);
+    const RgbChannels channels = SplitPacked(RGBValue);
+    Red = channels.red;
+    Green = channels.green;
+    Blue = channels.blue;
 }
 
 void ColorConverter::SplitHSB(int32_t HSBValue, int32_t& hue, int32_t& Saturation,

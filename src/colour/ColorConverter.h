@@ -35,6 +35,24 @@ private:
     static int32_t Clamp(int32_t& value, int32_t min, int32_t max);
 };
 
+// The channels 0..255 of a packed RGB value (red + green*256 + blue*65536); the upper byte is
+// ignored. Every part of the program that takes a packed colour apart does it here.
+struct RgbChannels {
+    int32_t red = 0;
+    int32_t green = 0;
+    int32_t blue = 0;
+};
+constexpr RgbChannels SplitPacked(int32_t color) {
+    const auto bits = static_cast<uint32_t>(color);
+    return {static_cast<int32_t>(bits & 0xFFu), static_cast<int32_t>((bits >> 8) & 0xFFu),
+            static_cast<int32_t>((bits >> 16) & 0xFFu)};
+}
+
+// The packed RGB value of three channels 0..255.
+constexpr int32_t PackRgb(int32_t red, int32_t green, int32_t blue) {
+    return red + green * 256 + blue * 65536;
+}
+
 // Nearest integer, halves to the even one (127.5 -> 128, 76.5 -> 76); values beyond the 32-bit
 // range and infinities saturate to INT32_MAX / INT32_MIN, and NaN gives 0.
 int32_t roundHalfEven(double value);

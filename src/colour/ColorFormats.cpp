@@ -2,7 +2,7 @@
 
 #include "colour/ColorConverter.h"
 #include "colour/Contrast.h"
-#include "picker/FieldText.h"
+#include "colour/HexColor.h"
 
 #include <QLatin1StringView>
 #include <algorithm>
@@ -11,8 +11,6 @@
 namespace {
 
 using L = QLatin1StringView;
-
-constexpr int kPaletteColumns = 18;
 
 struct Channels {
     int32_t r;
@@ -197,23 +195,4 @@ QByteArray ExportFileBytes(ExportFormat format, const PageColors& colors,
         break;
     }
     return DesignTokensText(colors).toUtf8();
-}
-
-QString PaletteCellAccessibleName(int index, int32_t color) {
-    return QStringLiteral("%1, row %2, column %3")
-        .arg(ColorToHex(color & 0xFFFFFF))
-        .arg(index / kPaletteColumns + 1)
-        .arg(index % kPaletteColumns + 1);
-}
-
-QString BrightnessStripAccessibleName(int32_t base) {
-    return L("Brightness variants of ") + ColorToHex(base & 0xFFFFFF);
-}
-
-QString NewColorAccessibleName(int32_t color) {
-    return L("New Color ") + ColorToHex(color & 0xFFFFFF);
-}
-
-QString OldColorAccessibleName(int32_t color) {
-    return L("Old Color ") + ColorToHex(color & 0xFFFFFF);
 }

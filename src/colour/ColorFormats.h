@@ -1,12 +1,12 @@
 #pragma once
 
 // The colour texts that leave the program: the CSS forms of one colour, the scheme as a CSS
-// block, a GIMP palette and design tokens, and the accessible names of the colour controls.
+// block, a GIMP palette and design tokens.
 // Page colours are read from the hex holders as HexToColor reads them (the holders are left
 // untouched), so lower case, a "#", short or malformed holder texts give the colour the page
 // texts carry. Every multi-line text uses LF line endings and ends with one LF.
 
-#include "page/PageCode.h"
+#include "colour/PageColors.h"
 
 #include <QByteArray>
 #include <QString>
@@ -78,15 +78,3 @@ ExportTarget ChooseExportTarget(const QString& path, int filterIndex);
 // DesignTokensText.
 QByteArray ExportFileBytes(ExportFormat format, const PageColors& colors,
                            const QString& schemeName);
-
-// A palette cell's accessible name: its colour and place, rows and columns counted from 1 (cell
-// i lies in row i / 18 and column i % 18 counted from 0): "FF8080, row 6, column 1" for cell 90.
-QString PaletteCellAccessibleName(int index, int32_t color);
-
-// The brightness strip's accessible name: "Brightness variants of FF8011".
-QString BrightnessStripAccessibleName(int32_t base);
-
-// The accessible names of the current and old colour boxes: "New Color FF8011",
-// "Old Color FF8011" (their captions without the colon, and the colour).
-QString NewColorAccessibleName(int32_t color);
-QString OldColorAccessibleName(int32_t color);

@@ -24,18 +24,14 @@ constexpr Matrix kTritanopia = {{1.255528, -0.076749, -0.178779},
                                 {-0.078411, 0.930809, 0.147602},
                                 {0.004733, 0.691367, 0.303900}};
 
-int32_t pack(int32_t r, int32_t g, int32_t b) {
-    return r + g * 256 + b * 65536;
-}
-
 int32_t applyMatrix(const Matrix& m, int32_t color) {
-    const double in[3] = {LinearChannel(color), LinearChannel(color >> 8),
-                          LinearChannel(color >> 16)};
+    const RgbChannels c = SplitPacked(color);
+    const double in[3] = {LinearChannel(c.red), LinearChannel(c.green), LinearChannel(c.blue)};
     int32_t out[3];
     for (int row = 0; row < 3; ++row) {
         out[row] = EncodeLinearChannel(m[row][0] * in[0] + m[row][1] * in[1] + m[row][2] * in[2]);
     }
-    return pack(out[0], out[1], out[2]);
+    return PackRgb(out[0], out[1], out[2]);
 }
 
 } // namespace
@@ -58,7 +54,7 @@ int32_t SimulateColorVision(int32_t color, ColorVision vision) {
         return applyMatrix(kTritanopia, color);
     case ColorVision::Achromatopsia: {
         const int32_t grey = EncodeLinearChannel(RelativeLuminance(color));
-        return pack(grey, grey, grey);
+        return PackRgb(grey, grey, grey);
     }
     }
     return color & 0xFFFFFF;

@@ -1,7 +1,7 @@
 #include "colour/Contrast.h"
 
 #include "colour/ColorConverter.h"
-#include "picker/FieldText.h"
+#include "colour/HexColor.h"
 
 #include <QLatin1StringView>
 #include <QStringBuilder>
@@ -60,8 +60,9 @@ double LinearChannel(int32_t channel) {
 }
 
 double RelativeLuminance(int32_t color) {
-    return 0.2126 * LinearChannel(color) + 0.7152 * LinearChannel(color >> 8) +
-           0.0722 * LinearChannel(color >> 16);
+    const RgbChannels c = SplitPacked(color);
+    return 0.2126 * LinearChannel(c.red) + 0.7152 * LinearChannel(c.green) +
+           0.0722 * LinearChannel(c.blue);
 }
 
 double ContrastRatio(int32_t a, int32_t b) {

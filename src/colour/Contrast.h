@@ -3,7 +3,7 @@
 // Contrast between the page colours as WCAG 2.x measures it, the texts of the contrast
 // readouts, and the nearest colour that passes.
 
-#include "page/PageCode.h"
+#include "colour/PageColors.h"
 
 #include <QString>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-#include "page/PageCode.h"
+#include "colour/PageColors.h"
 
 // A colour-scheme file: ten lines, section line then value line for background, text, link,
 // visited link and active link, each line ended by CR LF, in a single-byte code page

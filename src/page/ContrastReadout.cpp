@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-#include "picker/ClickWatcher.h"
+#include "platform/ClickWatcher.h"
 
 namespace {
 

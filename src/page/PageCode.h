@@ -2,14 +2,7 @@
 
 #include <QString>
 
-// The texts of the five hex holders, inserted verbatim into the page texts.
-struct PageColors {
-    QString backC;
-    QString textC;
-    QString linkC;
-    QString vlinkC;
-    QString alinkC;
-};
+#include "colour/PageColors.h"
 
 // Where the sample link of both pages points.
 inline constexpr char SampleLinkUrl[] = "https://www.example.com/";

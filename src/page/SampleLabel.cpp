@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "picker/ColorBoxes.h"
+#include "platform/QtColor.h"
 
 SampleLabel::SampleLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setAttribute(Qt::WA_TranslucentBackground);

@@ -5,14 +5,6 @@
 
 #include "platform/Twips.h"
 
-QColor colorFromPacked(int32_t rgb) {
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
-int32_t packedFromRgb(QRgb rgb) {
-    return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
-}
-
 namespace {
 constexpr Qt::MouseButtons kMaskedButtons = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
 }

@@ -2,18 +2,16 @@
 
 // The controls of the main window that show nothing but a packed RGB colour (red in the low
 // byte) and keep it as their state: the colour labels, the background swatch and the palette
-// cells with their marker; and the conversions and mouse masks they share with the strip.
+// cells with their marker; and the mouse masks they share with the strip.
 
 #include <QColor>
 #include <QWidget>
 #include <cstdint>
 
 #include "colour/ColorVision.h"
+#include "platform/QtColor.h"
 
 class QMouseEvent;
-
-QColor colorFromPacked(int32_t rgb);
-int32_t packedFromRgb(QRgb rgb);
 
 // The buttons held during a mouse event as a mask: 1 left, 2 right, 4 middle.
 int mouseButtonMask(const QMouseEvent* event);

@@ -10,20 +10,6 @@
 
 namespace {
 
-// Value of an ASCII hexadecimal digit, or -1.
-int hexDigitValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    return -1;
-}
-
 bool isDecimalDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
@@ -32,31 +18,13 @@ bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
-// One colour pair read as a hexadecimal number: blanks, tabs and line feeds are skipped,
-// reading stops at the first other character that is not a hex digit.
-int readHexPair(QStringView pair) {
-    int value = 0;
-    for (const QChar ch : pair) {
-        const char16_t c = ch.unicode();
-        if (c == u' ' || c == u'\t' || c == u'\n') {
-            continue;
-        }
-        const int d = hexDigitValue(c);
-        if (d < 0) {
-            break;
-        }
-        value = value * 16 + d;
-    }
-    return value;
-}
-
 // Value of a &H / &O literal's digits as a 32-bit two's-complement number; digits beyond
 // 32 bits give +infinity.
 double literalValue(QStringView digits, int radix) {
     uint64_t value = 0;
     for (const QChar ch : digits) {
         value = value * static_cast<uint64_t>(radix) +
-                static_cast<uint64_t>(hexDigitValue(ch.unicode()));
+                static_cast<uint64_t>(HexDigitValue(ch.unicode()));
         if (value > 0xFFFFFFFFull) {
             return std::numeric_limits<double>::infinity();
         }
@@ -72,34 +40,6 @@ constexpr std::size_t kMaxSignificant = 800;
 constexpr int64_t kExponentLimit = 1000000000;
 
 } // namespace
-
-QString ColorToHex(int32_t color) {
-    const QString digits = PadHex(QString::number(static_cast<uint32_t>(color), 16).toUpper());
-    // Digits of the packed value read BBGGRR; the text is RRGGBB.
-    return digits.mid(4, 2) + digits.mid(2, 2) + digits.mid(0, 2);
-}
-
-QString PadHex(const QString& text) {
-    QString padded = text;
-    qsizetype n = padded.size();
-    while (n <= 5) {
-        padded.prepend(QLatin1Char('0'));
-        ++n;
-    }
-    return padded;
-}
-
-int32_t HexToColor(QString& text) {
-    const qsizetype hash = text.indexOf(QLatin1Char('#'));
-    if (hash >= 0) {
-        text.remove(0, hash + 1);
-    }
-    const QStringView view(text);
-    const int red = readHexPair(view.mid(0, 2));
-    const int green = view.size() > 2 ? readHexPair(view.mid(2, 2)) : 0;
-    const int blue = view.size() > 4 ? readHexPair(view.mid(4, 2)) : 0;
-    return red + 256 * green + 65536 * blue;
-}
 
 std::optional<double> NumericTextValue(QStringView text) {
     qsizetype begin = 0;
@@ -131,7 +71,7 @@ std::optional<double> NumericTextValue(QStringView text) {
         }
         const QStringView digits = body.sliced(2);
         for (const QChar ch : digits) {
-            const int d = hexDigitValue(ch.unicode());
+            const int d = HexDigitValue(ch.unicode());
             if (d < 0 || d >= radix) {
                 return std::nullopt;
             }

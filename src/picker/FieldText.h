@@ -1,24 +1,14 @@
 #pragma once
 
-// The texts of the colour value fields: six-digit hexadecimal colour codes and the numeric
-// texts typed into the hue/saturation/brightness and red/green/blue fields.
+// The texts of the colour value fields: six-digit hexadecimal colour codes (colour/HexColor.h)
+// and the numeric texts typed into the hue/saturation/brightness and red/green/blue fields.
 
 #include <QString>
 #include <QStringView>
 #include <cstdint>
 #include <optional>
 
-// Six upper-case hex digits RRGGBB of a packed RGB colour (red in the low byte).
-QString ColorToHex(int32_t color);
-
-// Left-pads text with "0" to six characters; six or more characters are returned unchanged.
-QString PadHex(const QString& text);
-
-// The packed RGB colour that text describes. Everything up to and including the first "#" is
-// removed from text (the caller's variable). Characters 1-2, 3-4 and 5-6 are red, green and
-// blue, each read as a hexadecimal number: blanks, tabs and line feeds are skipped, either
-// letter case, reading stops at the first non-hex character, no digits give 0.
-int32_t HexToColor(QString& text);
+#include "colour/HexColor.h"
 
 // The value of a numeric field text, read the way the fields have always read numbers:
 // surrounding blanks, optional sign, digits with an optional "." and fraction (digits on at

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "colour/ColorConverter.h"
+
 namespace {
 
 const QString PortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
@@ -32,13 +34,13 @@ std::optional<int> PortalColor(const QVariant& value) {
     argument.beginStructure();
     argument >> components[0] >> components[1] >> components[2];
     argument.endStructure();
-    int packed = 0;
+    int channels[3] = {};
     for (int i = 0; i < 3; ++i) {
         if (!std::isfinite(components[i]))
             return std::nullopt;
-        packed += qRound(std::clamp(components[i], 0.0, 1.0) * 255) << (8 * i);
+        channels[i] = qRound(std::clamp(components[i], 0.0, 1.0) * 255);
     }
-    return packed;
+    return PackRgb(channels[0], channels[1], channels[2]);
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <QWindow>
 #include <cmath>
 
+#include "platform/QtColor.h"
+
 namespace {
 // Another program (or a menu of this one that is just closing) may hold the pointer for a
 // moment; the grab is tried this many times, this far apart, before the pick is cancelled.
@@ -124,6 +126,5 @@ std::optional<int> ScreenPixelColor(QPointF globalPosition) {
     const qreal ratio = grabbed.devicePixelRatio();
     const int x = qBound(0, int((local.x() - cell.x()) * ratio), image.width() - 1);
     const int y = qBound(0, int((local.y() - cell.y()) * ratio), image.height() - 1);
-    const QRgb pixel = image.pixel(x, y);
-    return qRed(pixel) + qGreen(pixel) * 256 + qBlue(pixel) * 65536;
+    return packedFromRgb(image.pixel(x, y));
 }

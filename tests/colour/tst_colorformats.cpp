@@ -1,4 +1,5 @@
 #include "colour/ColorFormats.h"
+#include "picker/AccessibleNames.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -5,8 +5,8 @@
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
+#include "mainwindow/frmMain.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/frmMain.h"
 #include "windows/PreviewLoader.h"
 
 #include <QApplication>

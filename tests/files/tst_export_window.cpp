@@ -4,7 +4,7 @@
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
 #include "colour/ColorFormats.h"
-#include "picker/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include <QAction>
 #include <QClipboard>

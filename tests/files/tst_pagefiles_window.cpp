@@ -5,7 +5,7 @@
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
-#include "picker/frmMain.h"
+#include "mainwindow/frmMain.h"
 #include "windows/PreviewLoader.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // the page texts shown in the editors, and pasting or dropping data that carries nothing.
 
 #include "FakePlatform.h"
+#include "mainwindow/frmMain.h"
 #include "page/PageTextBox.h"
 #include "page/SampleLabel.h"
-#include "picker/frmMain.h"
 #include "platform/Twips.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
+#include "mainwindow/frmMain.h"
 #include "page/ContrastReadout.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/frmMain.h"
 
 #include <QAccessible>
 #include <QComboBox>

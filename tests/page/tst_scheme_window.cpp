@@ -4,8 +4,8 @@
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
+#include "mainwindow/frmMain.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/frmMain.h"
 #include "platform/Twips.h"
 
 #include <QAccessible>

@@ -6,7 +6,7 @@
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
-#include "picker/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,11 +3,11 @@
 // assistive tools read.
 
 #include "FakePlatform.h"
+#include "mainwindow/frmMain.h"
 #include "page/PageTextBox.h"
 #include "page/SampleLabel.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/TextBox.h"
-#include "picker/frmMain.h"
 #include "platform/Twips.h"
 #include "windows/frmAbout.h"
 

@@ -6,9 +6,9 @@
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
+#include "mainwindow/frmMain.h"
 #include "page/PageCode.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/frmMain.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
+#include "mainwindow/frmMain.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/frmMain.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -6,9 +6,9 @@
 // fixtures that start the main window.
 
 #include "FakePlatform.h"
+#include "mainwindow/frmMain.h"
 #include "page/PageTextBox.h"
 #include "page/SampleLabel.h"
-#include "picker/frmMain.h"
 
 #include <QByteArray>
 #include <QList>

@@ -18,6 +18,7 @@
 #include "picker/ColorBoxes.h"
 #include "picker/ComboBox.h"
 #include "picker/PaletteFrame.h"
+#include "picker/PaletteLayout.h"
 #include "platform/CommonDialog.h"
 #include "windows/PreviewLoader.h"
 
@@ -41,8 +42,8 @@ class frmMain : public QMainWindow {
 public:
     // The caption of the window before a scheme is named, and of the program's message boxes.
     static inline const QString ProgramTitle = QStringLiteral("Tintara");
-    static constexpr int PaletteCells = 198;
-    static constexpr int PaletteColumns = 18;
+    static constexpr int PaletteCells = ::PaletteCells;
+    static constexpr int PaletteColumns = ::PaletteColumns;
 
     explicit frmMain(Platform& platform, QWidget* parent = nullptr);
     ~frmMain() override;

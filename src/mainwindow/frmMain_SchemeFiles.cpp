@@ -3,9 +3,9 @@
 #include <QLineEdit>
 
 #include "files/SchemeFile.h"
+#include "mainwindow/frmMain.h"
 #include "page/SampleLabel.h"
 #include "picker/FieldText.h"
-#include "picker/frmMain.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QUrl>
 
 #include "files/PageFile.h"
+#include "mainwindow/frmMain.h"
 #include "page/PageTextBox.h"
-#include "picker/frmMain.h"
 #include "platform/Platform.h"
 
 QString frmMain::selectedPageText() const {

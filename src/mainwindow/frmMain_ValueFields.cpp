@@ -3,9 +3,9 @@
 
 #include <QLineEdit>
 
+#include "mainwindow/frmMain.h"
 #include "picker/FieldText.h"
 #include "picker/TextBox.h"
-#include "picker/frmMain.h"
 
 void frmMain::writeHSBFields(int32_t color) {
     const int32_t hsb = converter_.RGBToHSB(color);

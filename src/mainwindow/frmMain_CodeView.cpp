@@ -7,9 +7,9 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "mainwindow/frmMain.h"
 #include "page/PageCode.h"
 #include "page/PageTextBox.h"
-#include "picker/frmMain.h"
 #include "platform/Design.h"
 #include "platform/Platform.h"
 

@@ -8,12 +8,12 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include "colour/ColorFormats.h"
+#include "mainwindow/frmMain.h"
+#include "picker/AccessibleNames.h"
 #include "picker/BrightnessStrip.h"
 #include "picker/FieldText.h"
 #include "picker/KeyboardMoves.h"
 #include "picker/PaletteFrame.h"
-#include "picker/frmMain.h"
 #include "platform/Design.h"
 #include "platform/Platform.h"
 #include "platform/ScreenColorPicker.h"

@@ -1,4 +1,4 @@
-#include "picker/ClickWatcher.h"
+#include "platform/ClickWatcher.h"
 
 #include <QMouseEvent>
 #include <QWidget>

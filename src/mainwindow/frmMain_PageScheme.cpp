@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "mainwindow/frmMain.h"
 #include "page/SampleLabel.h"
 #include "picker/FieldText.h"
-#include "picker/frmMain.h"
 
 void frmMain::Combo_Click() {
     const Target* target = currentTarget();

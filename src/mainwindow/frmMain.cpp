@@ -1,4 +1,4 @@
-#include "picker/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -20,12 +20,12 @@
 #include "page/SampleLabel.h"
 #include "picker/AccessibleControls.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/ClickWatcher.h"
 #include "picker/FieldText.h"
 #include "picker/General.h"
 #include "picker/MenuKeys.h"
 #include "picker/TextBox.h"
 #include "picker/mComCtrls.h"
+#include "platform/ClickWatcher.h"
 #include "platform/Design.h"
 #include "platform/Platform.h"
 #include "platform/ScreenColorPicker.h"

@@ -1,9 +1,9 @@
 // The brightness strip of the main window: the variants of a base colour from full brightness
 // at the top to black, and picking a variant by sliding over it with the left button held.
 
-#include "colour/ColorFormats.h"
+#include "mainwindow/frmMain.h"
+#include "picker/AccessibleNames.h"
 #include "picker/BrightnessStrip.h"
-#include "picker/frmMain.h"
 
 void frmMain::DrawBrightnessStrip(int32_t baseColor) {
     const int32_t hsb = converter_.RGBToHSB(baseColor);

@@ -9,9 +9,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "mainwindow/frmMain.h"
 #include "page/ContrastReadout.h"
 #include "page/SampleLabel.h"
-#include "picker/frmMain.h"
 #include "platform/Design.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include "colour/ColorFormats.h"
-#include "picker/frmMain.h"
+#include "mainwindow/frmMain.h"
+#include "picker/AccessibleNames.h"
 
 void frmMain::BuildPalette() {
     PaletteCell* first = pc_[0];

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "files/modINIFileFunc.h"
-#include "picker/frmMain.h"
+#include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 
 void frmMain::LoadSettings() {

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 
 #include "colour/ColorFormats.h"
-#include "picker/frmMain.h"
+#include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 
 void frmMain::copyText(const QString& text) {

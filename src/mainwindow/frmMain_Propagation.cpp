@@ -4,10 +4,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "mainwindow/frmMain.h"
 #include "page/SampleLabel.h"
 #include "picker/FieldText.h"
 #include "picker/TextBox.h"
-#include "picker/frmMain.h"
 
 const frmMain::Target* frmMain::currentTarget() const {
     const QString text = Combo->currentText();
