@@ -66,4 +66,3 @@ int32_t HexToColor(QString& text) {
     const int blue = view.size() > 4 ? readHexPair(view.mid(4, 2)) : 0;
     return PackRgb(red, green, blue);
 }
-
