@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks that every tracked C++ file is formatted as .clang-format
-# says, builds Tintara and runs every test headless: the window tests on
+# says and that the folders of src/ include one another one way only (scripts/check-layers.sh),
+# builds Tintara and runs every test headless: the window tests on
 # Qt's offscreen platform, the browser tests under Xvfb. Then scripts/check-install.sh installs
 # the build into a temporary prefix and checks the installed files and the installed program.
 #
@@ -16,6 +17,8 @@ install_missing_packages "${TINTARA_PACKAGES[@]}" "${INSTALL_CHECK_PACKAGES[@]}"
 echo "== Format"
 cd "$TINTARA_ROOT"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+echo "== Layers"
+scripts/check-layers.sh
 configure_and_build "$TINTARA_BUILD"
 cd "$TINTARA_BUILD"
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"

@@ -5,6 +5,7 @@
 #include "colour/HexColor.h"
 
 #include <QLatin1StringView>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 
@@ -153,35 +154,47 @@ QString DesignTokensText(const PageColors& colors) {
     return text + L("  }\n}\n");
 }
 
+namespace {
+
+// The export file types, in the order of ExportFormat and of the dialog's filter.
+struct ExportType {
+    ExportFormat format;
+    L description;
+    L extension;
+};
+constexpr ExportType kExportTypes[] = {
+    {ExportFormat::GimpPalette, L("GIMP Palette"), L(".gpl")},
+    {ExportFormat::Css, L("CSS"), L(".css")},
+    {ExportFormat::DesignTokens, L("Design Tokens"), L(".tokens.json")},
+};
+
+} // namespace
+
 QString ExportFilter() {
-    return QStringLiteral("GIMP Palette (*.gpl)|*.gpl;|CSS (*.css)|*.css;|"
-                          "Design Tokens (*.tokens.json)|*.tokens.json;");
+    QStringList pairs;
+    for (const ExportType& type : kExportTypes)
+        pairs << type.description + L(" (*") + type.extension + L(")|*") + type.extension +
+                     QLatin1Char(';');
+    return pairs.join(QLatin1Char('|'));
 }
 
 ExportTarget ChooseExportTarget(const QString& path, int filterIndex) {
-    const auto endsWith = [&path](const char* ending) {
-        return path.endsWith(QLatin1String(ending), Qt::CaseInsensitive);
-    };
-    if (endsWith(".gpl")) {
-        return {ExportFormat::GimpPalette, path};
+    for (const ExportType& type : kExportTypes) {
+        if (path.endsWith(type.extension, Qt::CaseInsensitive))
+            return {type.format, path};
     }
-    if (endsWith(".css")) {
-        return {ExportFormat::Css, path};
-    }
-    if (endsWith(".json")) {
+    if (path.endsWith(L(".json"), Qt::CaseInsensitive))
         return {ExportFormat::DesignTokens, path};
-    }
-    const ExportFormat chosen = filterIndex == 2   ? ExportFormat::Css
-                                : filterIndex == 3 ? ExportFormat::DesignTokens
-                                                   : ExportFormat::GimpPalette;
+    const ExportType& chosen =
+        kExportTypes[filterIndex >= 1 && filterIndex <= int(std::size(kExportTypes))
+                         ? filterIndex - 1
+                         : 0];
     // The file's name is what follows the last separator; a dot that starts it (a hidden file)
     // does not begin an extension.
     const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
-    if (path.lastIndexOf(QLatin1Char('.')) > nameStart) {
-        return {chosen, path};
-    }
-    static const char* const Extensions[] = {".gpl", ".css", ".tokens.json"};
-    return {chosen, path + QLatin1String(Extensions[static_cast<int>(chosen) - 1])};
+    if (path.lastIndexOf(QLatin1Char('.')) > nameStart)
+        return {chosen.format, path};
+    return {chosen.format, path + chosen.extension};
 }
 
 QByteArray ExportFileBytes(ExportFormat format, const PageColors& colors,

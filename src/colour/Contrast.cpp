@@ -22,18 +22,20 @@ int64_t hundredths(double ratio) {
     return static_cast<int64_t>(std::floor(ratio * 100.0 * (1.0 + kSlack)));
 }
 
-// The texts and holder of each role, in the order of ContrastRole.
+// The texts, holder and target of each role, in the order of ContrastRole.
 struct RoleTexts {
     L shortName; // "Visited"
     L longName;  // "Visited link"
     L colorName; // "visited link color"
     const QString PageColors::*holder;
+    L targetName; // "VLink Color"
 };
 constexpr RoleTexts kRoles[] = {
-    {L("Text"), L("Text"), L("text color"), &PageColors::textC},
-    {L("Link"), L("Link"), L("link color"), &PageColors::linkC},
-    {L("Visited"), L("Visited link"), L("visited link color"), &PageColors::vlinkC},
-    {L("Active"), L("Active link"), L("active link color"), &PageColors::alinkC},
+    {L("Text"), L("Text"), L("text color"), &PageColors::textC, L("Text Color")},
+    {L("Link"), L("Link"), L("link color"), &PageColors::linkC, L("Link Color")},
+    {L("Visited"), L("Visited link"), L("visited link color"), &PageColors::vlinkC,
+     L("VLink Color")},
+    {L("Active"), L("Active link"), L("active link color"), &PageColors::alinkC, L("ALink Color")},
 };
 
 const RoleTexts& textsOf(ContrastRole role) {
@@ -136,12 +138,21 @@ int32_t HolderColor(const QString& holder) {
     return HexToColor(text);
 }
 
+int32_t PageRoleColor(const PageColors& colors, ContrastRole role) {
+    return HolderColor(colors.*textsOf(role).holder);
+}
+
+QString ContrastRoleTarget(ContrastRole role) {
+    return textsOf(role).targetName;
+}
+
 double PageContrastRatio(const PageColors& colors, ContrastRole role) {
-    return ContrastRatio(HolderColor(colors.*textsOf(role).holder), HolderColor(colors.backC));
+    return ContrastRatio(PageRoleColor(colors, role), HolderColor(colors.backC));
 }
 
 double LinkAgainstTextRatio(const PageColors& colors) {
-    return ContrastRatio(HolderColor(colors.linkC), HolderColor(colors.textC));
+    return ContrastRatio(PageRoleColor(colors, ContrastRole::Link),
+                         PageRoleColor(colors, ContrastRole::Text));
 }
 
 ContrastFix NearestPassingColor(int32_t color, int32_t background, double minimum) {

@@ -58,6 +58,13 @@ QString LinkDistinctionText(double linkAgainstText);
 // The colour of a hex holder's text as HexToColor reads it; the holder itself is not changed.
 int32_t HolderColor(const QString& holder);
 
+// The holder colour of role (that of textC, linkC, vlinkC or alinkC), as HolderColor reads it.
+int32_t PageRoleColor(const PageColors& colors, ContrastRole role);
+
+// The name in the target list of the page colour of role: "Text Color", "Link Color",
+// "VLink Color", "ALink Color".
+QString ContrastRoleTarget(ContrastRole role);
+
 // The holder colour of role against the background holder colour.
 double PageContrastRatio(const PageColors& colors, ContrastRole role);
 

@@ -45,7 +45,7 @@ QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& 
 QLineEdit* textBox(QWidget* parent, const char* name, QRect geometry, const QString& text,
                    const QString& accessibleName, int maxLength = 32767) {
     auto* box = place(new TextBox(parent), name, geometry, accessibleName);
-    box->setMaxLength(maxLength);
+    box->setTypedLimit(maxLength);
     box->setText(text);
     return box;
 }

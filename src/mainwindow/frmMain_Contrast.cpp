@@ -33,55 +33,58 @@ QRect openPlace(int index) {
 
 } // namespace
 
+namespace {
+
+// The four readouts, in the order of their roles.
+struct ReadoutEntry {
+    ContrastRole role;
+    const char* name;
+    ContrastReadout* frmMain::*readout;
+};
+constexpr ReadoutEntry kReadouts[] = {
+    {ContrastRole::Text, "lblContrastText", &frmMain::lblContrastText},
+    {ContrastRole::Link, "lblContrastLink", &frmMain::lblContrastLink},
+    {ContrastRole::VisitedLink, "lblContrastVisited", &frmMain::lblContrastVisited},
+    {ContrastRole::ActiveLink, "lblContrastActive", &frmMain::lblContrastActive},
+};
+
+} // namespace
+
 void frmMain::buildContrastReadouts(QWidget* client) {
-    auto readout = [client](ContrastRole role, const char* name) {
-        return place(new ContrastReadout(role, client), name, closedPlace(static_cast<int>(role)));
-    };
-    lblContrastText = readout(ContrastRole::Text, "lblContrastText");
-    lblContrastLink = readout(ContrastRole::Link, "lblContrastLink");
-    lblContrastVisited = readout(ContrastRole::VisitedLink, "lblContrastVisited");
-    lblContrastActive = readout(ContrastRole::ActiveLink, "lblContrastActive");
     // In the keyboard order they come just before ViewCode.
     QWidget* previous = ViewCode->previousInFocusChain();
-    for (ContrastReadout* r :
-         {lblContrastText, lblContrastLink, lblContrastVisited, lblContrastActive}) {
+    for (const ReadoutEntry& entry : kReadouts) {
+        ContrastReadout* r = place(new ContrastReadout(entry.role, client), entry.name,
+                                   closedPlace(static_cast<int>(entry.role)));
+        this->*entry.readout = r;
         setTabOrder(previous, r);
         previous = r;
         connect(r, &ContrastReadout::fixRequested, this,
-                [this, role = r->Role()] { lblContrast_Click(role); });
+                [this, role = entry.role] { lblContrast_Click(role); });
     }
 }
 
 void frmMain::placeContrastReadouts(bool codeViewOpen) {
-    for (ContrastReadout* r :
-         {lblContrastText, lblContrastLink, lblContrastVisited, lblContrastActive}) {
-        const int index = static_cast<int>(r->Role());
-        r->setGeometry(twipsRect(codeViewOpen ? openPlace(index) : closedPlace(index)));
+    for (const ReadoutEntry& entry : kReadouts) {
+        const int index = static_cast<int>(entry.role);
+        (this->*entry.readout)
+            ->setGeometry(twipsRect(codeViewOpen ? openPlace(index) : closedPlace(index)));
     }
 }
 
 ContrastReadout* frmMain::contrastReadout(ContrastRole role) const {
-    switch (role) {
-    case ContrastRole::Text:
-        return lblContrastText;
-    case ContrastRole::Link:
-        return lblContrastLink;
-    case ContrastRole::VisitedLink:
-        return lblContrastVisited;
-    case ContrastRole::ActiveLink:
-        break;
-    }
-    return lblContrastActive;
+    return this->*kReadouts[static_cast<int>(role)].readout;
 }
 
 // The colours are those of the hex holders, as the page texts carry them.
 void frmMain::UpdateContrastReadouts() {
-    const int32_t back = HolderColor(backC->text());
-    const int32_t text = HolderColor(textC->text());
-    lblContrastText->setColors(text, back);
-    lblContrastLink->setColors(HolderColor(linkC->text()), back, text);
-    lblContrastVisited->setColors(HolderColor(vlinkC->text()), back);
-    lblContrastActive->setColors(HolderColor(alinkC->text()), back);
+    const PageColors colors = pageColors();
+    const int32_t back = HolderColor(colors.backC);
+    const int32_t text = PageRoleColor(colors, ContrastRole::Text);
+    for (const ReadoutEntry& entry : kReadouts)
+        (this->*entry.readout)
+            ->setColors(PageRoleColor(colors, entry.role), back,
+                        entry.role == ContrastRole::Link ? std::optional(text) : std::nullopt);
 }
 
 // The fix chooses the readout's target from the list as the user would, then types the hue,
@@ -93,17 +96,10 @@ void frmMain::lblContrast_Click(ContrastRole role) {
     const ContrastFix fix = readout->Fix();
     if (fix.outcome != ContrastFix::Outcome::Found)
         return;
-    const QLineEdit* holders[] = {textC, linkC, vlinkC, alinkC};
-    const QLineEdit* holder = holders[static_cast<int>(role)];
-    for (const Target& target : targets_) {
-        if (target.holder != holder)
-            continue;
-        // Selecting the item also puts its name into the text, where a swatch click may have
-        // left another.
-        Combo->setCurrentIndex(Combo->findText(QLatin1String(target.name)));
-        Combo_Click();
-        break;
-    }
+    // Selecting the item also puts its name into the text, where a swatch click may have left
+    // another.
+    Combo->setCurrentIndex(Combo->findText(ContrastRoleTarget(role)));
+    Combo_Click();
     txtHue->setText(QString::number(fix.hue));
     txtSat->setText(QString::number(fix.saturation));
     txtBri->setText(QString::number(fix.brightness));

@@ -23,12 +23,14 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
-    int MaxLength() const { return maxLength_; }
-    void setMaxLength(int maxLength) { maxLength_ = maxLength; }
+    // The limit of what the user types, pastes or drops; a name of its own, so that it is never
+    // taken for QLineEdit's own maximum length, which would cut the program's texts too.
+    int TypedLimit() const { return typedLimit_; }
+    void setTypedLimit(int limit) { typedLimit_ = limit; }
 
 private:
     void limitEdit();
 
-    int maxLength_ = 32767;
+    int typedLimit_ = 32767;
     QString before_;
 };

@@ -126,7 +126,7 @@ std::optional<QString> Platform::ShowFileDialog(QWidget* parent, const FileDialo
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     if (request.save && request.addFilterExtension) {
-        // "Design Tokens (*.tokens.json)" -> "tokens.json"
+        // The first pattern's extension: "Name (*.one.two *.three)" -> "one.two".
         const auto extensionOf = [](const QString& filter) {
             const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
             const QString first = filter.mid(open + 1).section(QLatin1Char(' '), 0, 0);

@@ -223,7 +223,7 @@ private slots:
         QFETCH(bool, readOnly);
         auto* box = w->findChild<TextBox*>(name);
         QVERIFY(box);
-        QCOMPARE(box->MaxLength(), maxLength);
+        QCOMPARE(box->TypedLimit(), maxLength);
         QCOMPARE(box->isReadOnly(), readOnly);
     }
 
