@@ -6,16 +6,41 @@
 // browsers use for CSS, so that a colour text gives the colour a browser shows.
 
 #include <array>
+#include <cstddef>
 
 // Three components of one colour, in the order the space names them (r g b, X Y Z, L a b).
 using Vec3 = std::array<double, 3>;
 using Matrix3 = std::array<Vec3, 3>;
 
-inline Vec3 Multiply(const Matrix3& m, const Vec3& v) {
+constexpr Vec3 Multiply(const Matrix3& m, const Vec3& v) {
     return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
             m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
             m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
 }
+
+// The matrix that applies n, then m.
+constexpr Matrix3 MultiplyMatrices(const Matrix3& m, const Matrix3& n) {
+    Matrix3 product{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t j = 0; j < 3; ++j) {
+            product[i][j] = m[i][0] * n[0][j] + m[i][1] * n[1][j] + m[i][2] * n[2][j];
+        }
+    }
+    return product;
+}
+
+// Linear-light sRGB to CIE XYZ (D65) and back: the sRGB primaries and D65 white as exact
+// fractions.
+inline constexpr Matrix3 kLinearSrgbToXyz = {{
+    {506752.0 / 1228815.0, 87881.0 / 245763.0, 12673.0 / 70218.0},
+    {87098.0 / 409605.0, 175762.0 / 245763.0, 12673.0 / 175545.0},
+    {7918.0 / 409605.0, 87881.0 / 737289.0, 1001167.0 / 1053270.0},
+}};
+inline constexpr Matrix3 kXyzToLinearSrgb = {{
+    {12831.0 / 3959.0, -329.0 / 214.0, -1974.0 / 3959.0},
+    {-851781.0 / 878810.0, 1648619.0 / 878810.0, 36519.0 / 878810.0},
+    {705.0 / 12673.0, -2585.0 / 12673.0, 705.0 / 667.0},
+}};
 
 // One gamma-encoded sRGB (or Display P3) component to linear light and back. Values outside
 // 0..1 are allowed: the curve is mirrored at 0, so -x gives minus what x gives.

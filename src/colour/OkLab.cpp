@@ -31,6 +31,10 @@ constexpr Matrix3 kOklabToLms = {{
     {1.0, -0.0894841775298119, -1.2914855480194092},
 }};
 
+// Linear-light sRGB straight to LMS and back.
+constexpr Matrix3 kLinearSrgbToLms = MultiplyMatrices(kXyzToLms, kLinearSrgbToXyz);
+constexpr Matrix3 kLmsToLinearSrgb = MultiplyMatrices(kXyzToLinearSrgb, kLmsToXyz);
+
 // One just noticeable difference in deltaEOK, and the chroma precision of the search.
 constexpr double kJnd = 0.02;
 constexpr double kChromaEpsilon = 0.0001;
@@ -56,11 +60,21 @@ Vec3 gammaEncoded(const Vec3& linear) {
     return clipped({LinearToSrgb(linear[0]), LinearToSrgb(linear[1]), LinearToSrgb(linear[2])});
 }
 
-double deltaEOK(const Vec3& p, const Vec3& q) {
+// The square of deltaEOK, the distance in OKLab.
+double squaredDelta(const Vec3& p, const Vec3& q) {
     const double dL = p[0] - q[0];
     const double da = p[1] - q[1];
     const double db = p[2] - q[2];
-    return std::sqrt(dL * dL + da * da + db * db);
+    return dL * dL + da * da + db * db;
+}
+
+Vec3 lmsToOklab(const Vec3& lms) {
+    return Multiply(kLmsToOklab, {std::cbrt(lms[0]), std::cbrt(lms[1]), std::cbrt(lms[2])});
+}
+
+Vec3 oklabToLms(const Vec3& lab) {
+    const Vec3 root = Multiply(kOklabToLms, lab);
+    return {root[0] * root[0] * root[0], root[1] * root[1] * root[1], root[2] * root[2] * root[2]};
 }
 
 int32_t channelByte(double value) {
@@ -103,22 +117,19 @@ int64_t scaledHalfUp(double value, double scale) {
 } // namespace
 
 Vec3 XyzToOklab(const Vec3& xyz) {
-    const Vec3 lms = Multiply(kXyzToLms, xyz);
-    return Multiply(kLmsToOklab, {std::cbrt(lms[0]), std::cbrt(lms[1]), std::cbrt(lms[2])});
+    return lmsToOklab(Multiply(kXyzToLms, xyz));
 }
 
 Vec3 OklabToXyz(const Vec3& lab) {
-    const Vec3 lms = Multiply(kOklabToLms, lab);
-    return Multiply(kLmsToXyz,
-                    {lms[0] * lms[0] * lms[0], lms[1] * lms[1] * lms[1], lms[2] * lms[2] * lms[2]});
+    return Multiply(kLmsToXyz, oklabToLms(lab));
 }
 
 Vec3 LinearSrgbToOklab(const Vec3& rgb) {
-    return XyzToOklab(LinearSrgbToXyz(rgb));
+    return lmsToOklab(Multiply(kLinearSrgbToLms, rgb));
 }
 
 Vec3 OklabToLinearSrgb(const Vec3& lab) {
-    return XyzToLinearSrgb(OklabToXyz(lab));
+    return Multiply(kLmsToLinearSrgb, oklabToLms(lab));
 }
 
 Oklch OklabToOklch(const Vec3& lab) {
@@ -157,9 +168,12 @@ Vec3 GamutMapToSrgb(const Vec3& lab) {
     if (inGamut(linear)) {
         return gammaEncoded(linear);
     }
+    // Distances are compared squared: E < JND, and JND - E < epsilon as E > JND - epsilon.
+    constexpr double jnd2 = kJnd * kJnd;
+    constexpr double nearJnd2 = (kJnd - kChromaEpsilon) * (kJnd - kChromaEpsilon);
     Vec3 clip = clipped(linear);
-    double delta = deltaEOK(LinearSrgbToOklab(clip), lab);
-    if (delta < kJnd) {
+    double delta2 = squaredDelta(LinearSrgbToOklab(clip), lab);
+    if (delta2 < jnd2) {
         return gammaEncoded(clip);
     }
     // Binary search of the chroma at the colour's lightness and hue. While the lower end is
@@ -181,9 +195,9 @@ Vec3 GamutMapToSrgb(const Vec3& lab) {
             continue;
         }
         clip = clipped(linear);
-        delta = deltaEOK(LinearSrgbToOklab(clip), current);
-        if (delta < kJnd) {
-            if (kJnd - delta < kChromaEpsilon) {
+        delta2 = squaredDelta(LinearSrgbToOklab(clip), current);
+        if (delta2 < jnd2) {
+            if (delta2 > nearJnd2) {
                 break;
             }
             lowInGamut = false;

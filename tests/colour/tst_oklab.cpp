@@ -68,6 +68,9 @@ void TestOkLab::toColor_data() {
     // Far outside: chroma reduced until the clipped colour is within one JND.
     QTest::newRow("70% 0.4 150") << 0.7 << 0.4 << 150.0 << 0x48C200;
     QTest::newRow("90% 0.3 60") << 0.9 << 0.3 << 60.0 << 0xA0D0FF;
+    // The search stops once the clipped colour is within 0.0001 of one JND; run on, it would
+    // end at 92003B.
+    QTest::newRow("41% 0.21 6") << 0.41 << 0.21 << 6.0 << 0x3B0091;
     QTest::newRow("L 1 is white") << 1.0 << 0.2 << 30.0 << 0xFFFFFF;
     QTest::newRow("L 0 is black") << 0.0 << 0.2 << 30.0 << 0x000000;
 }
