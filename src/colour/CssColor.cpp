@@ -208,8 +208,6 @@ int hexValue(char c) {
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
-// --- Hex and named colours ---
-
 std::optional<Color> hexColor(std::string_view digits) {
     const std::size_t n = digits.size();
     if (n != 3 && n != 4 && n != 6 && n != 8) {
@@ -242,8 +240,7 @@ std::optional<Color> namedColor(std::string_view name) {
     return Color{{(v >> 16) / 255.0, ((v >> 8) & 0xFF) / 255.0, (v & 0xFF) / 255.0}};
 }
 
-// --- The arguments of the colour functions ---
-
+// The arguments of the colour functions, as tokens.
 enum class Kind { Number, Percentage, Angle, None, Name, Comma, Slash };
 
 struct Token {
@@ -252,7 +249,7 @@ struct Token {
     std::string_view name;
 };
 
-// At most an colour space, three components, a slash and an alpha, or four components and
+// At most a colour space, three components, a slash and an alpha, or four components and
 // three commas.
 constexpr std::size_t kMaxTokens = 8;
 
@@ -489,7 +486,7 @@ Vec3 labToSrgb(const Vec3& lab) {
     return GamutMapToSrgb(XyzToOklab(XyzD50ToD65(LabToXyzD50(lab))));
 }
 
-// The three components of a function, converted by the caller's rule into sRGB channels.
+// The sRGB channels of a function's three components, mapped into sRGB where they lie outside.
 std::optional<Vec3> components(std::string_view function, const Arguments& args,
                                std::string_view space) {
     const auto& [c0, c1, c2] = args.components;
@@ -552,7 +549,7 @@ std::optional<Vec3> components(std::string_view function, const Arguments& args,
     const double lightness = std::clamp(*first, 0.0, form.percentReference[0]);
     const Vec3 lab = polar ? PolarToRectangular(lightness, std::max(0.0, *second), *third)
                            : Vec3{lightness, *second, *third};
-    return form.percentReference[0] == 1.0 ? GamutMapToSrgb(lab) : labToSrgb(lab);
+    return function.starts_with("ok") ? GamutMapToSrgb(lab) : labToSrgb(lab);
 }
 
 std::optional<Color> functionColor(std::string_view text) {
@@ -594,8 +591,8 @@ std::optional<Color> functionColor(std::string_view text) {
     return Color{*rgb, *alpha};
 }
 
-// The text without the white space around it, with ASCII letters in lower case; empty when it
-// holds a character that no colour text has (anything outside printable ASCII but blanks).
+// The text with its ASCII letters in lower case; empty when it holds a character that no colour
+// text has (anything outside printable ASCII but blanks).
 std::string lowerAscii(QStringView text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));

@@ -47,6 +47,7 @@ SchemeColors DarkVariant(const SchemeColors& light) {
     std::array<Vec3, 5> labs;
     std::array<double, 5> levels{};
     SchemeColors dark;
+    // OKLab (1 - L, a, b) is OKLCH (1 - L, C, H): chroma and hue stay as they are.
     for (std::size_t i = 0; i < light.size(); ++i) {
         labs[i] = OklabOf(light[i]);
         labs[i][0] = 1.0 - labs[i][0];
