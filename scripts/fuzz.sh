@@ -4,16 +4,17 @@
 #
 #   scripts/fuzz.sh [TARGET|all] [SECONDS]
 #
-# TARGET is one of fuzz_scheme, fuzz_settings, fuzz_hex, fuzz_numeric (default: all, one after
-# the other); SECONDS is the time per target (default 60). The build goes to build-fuzz/ (or
-# $TINTARA_FUZZ_BUILD). Each target first runs the saved inputs of fuzz/regressions/TARGET/,
-# then fuzzes from a working corpus in build-fuzz/corpus/TARGET/ that starts as a copy of
-# fuzz/corpus/TARGET/ and keeps what later runs add; the tree is never written. An input that
-# breaks a property is saved in build-fuzz/artifacts/TARGET/ and the script fails.
+# TARGET is one of fuzz_scheme, fuzz_settings, fuzz_hex, fuzz_numeric, fuzz_csscolor (default:
+# all, one after the other); SECONDS is the time per target (default 60). The build goes to
+# build-fuzz/ (or $TINTARA_FUZZ_BUILD). Each target first runs the saved inputs of
+# fuzz/regressions/TARGET/, then fuzzes from a working corpus in build-fuzz/corpus/TARGET/ that
+# starts as a copy of fuzz/corpus/TARGET/ and keeps what later runs add; the tree is never
+# written. An input that breaks a property is saved in build-fuzz/artifacts/TARGET/ and the
+# script fails.
 # Extra libFuzzer options may be given in $FUZZ_OPTIONS (for example "-max_len=8192").
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-TARGETS=(fuzz_scheme fuzz_settings fuzz_hex fuzz_numeric)
+TARGETS=(fuzz_scheme fuzz_settings fuzz_hex fuzz_numeric fuzz_csscolor)
 which="${1:-all}"
 seconds="${2:-60}"
 if [ "$which" = "-h" ] || [ "$which" = "--help" ]; then

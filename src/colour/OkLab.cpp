@@ -1,0 +1,237 @@
+#include "colour/OkLab.h"
+
+#include "colour/Contrast.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// XYZ to the cone responses LMS and their cube roots to OKLab, and back: the matrices computed
+// for the exact D65 white that the sRGB matrices use.
+constexpr Matrix3 kXyzToLms = {{
+    {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
+    {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
+    {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
+}};
+constexpr Matrix3 kLmsToOklab = {{
+    {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
+    {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
+    {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
+}};
+constexpr Matrix3 kLmsToXyz = {{
+    {1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
+    {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
+    {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816},
+}};
+constexpr Matrix3 kOklabToLms = {{
+    {1.0, 0.3963377773761749, 0.2158037573099136},
+    {1.0, -0.1055613458156586, -0.0638541728258133},
+    {1.0, -0.0894841775298119, -1.2914855480194092},
+}};
+
+// Linear-light sRGB straight to LMS and back.
+constexpr Matrix3 kLinearSrgbToLms = MultiplyMatrices(kXyzToLms, kLinearSrgbToXyz);
+constexpr Matrix3 kLmsToLinearSrgb = MultiplyMatrices(kXyzToLinearSrgb, kLmsToXyz);
+
+// One just noticeable difference in deltaEOK, and the chroma precision of the search.
+constexpr double kJnd = 0.02;
+constexpr double kChromaEpsilon = 0.0001;
+
+// Below this chroma the hue is not written and counts as 0.
+constexpr double kGreyChroma = 0.000005;
+
+// Inside sRGB; NaN is not.
+bool inGamut(const Vec3& linear) {
+    return std::all_of(linear.begin(), linear.end(), [](double c) { return c >= 0.0 && c <= 1.0; });
+}
+
+// Each component limited to 0..1; NaN gives 0. Clipping linear light clips the gamma-encoded
+// channels alike: the transfer curve keeps 0 and 1 and the order of values.
+Vec3 clipped(const Vec3& linear) {
+    Vec3 out;
+    std::transform(linear.begin(), linear.end(), out.begin(),
+                   [](double c) { return c > 0.0 ? (c < 1.0 ? c : 1.0) : 0.0; });
+    return out;
+}
+
+Vec3 gammaEncoded(const Vec3& linear) {
+    return clipped({LinearToSrgb(linear[0]), LinearToSrgb(linear[1]), LinearToSrgb(linear[2])});
+}
+
+// The square of deltaEOK, the distance in OKLab.
+double squaredDelta(const Vec3& p, const Vec3& q) {
+    const double dL = p[0] - q[0];
+    const double da = p[1] - q[1];
+    const double db = p[2] - q[2];
+    return dL * dL + da * da + db * db;
+}
+
+Vec3 lmsToOklab(const Vec3& lms) {
+    return Multiply(kLmsToOklab, {std::cbrt(lms[0]), std::cbrt(lms[1]), std::cbrt(lms[2])});
+}
+
+Vec3 oklabToLms(const Vec3& lab) {
+    const Vec3 root = Multiply(kOklabToLms, lab);
+    return {root[0] * root[0] * root[0], root[1] * root[1] * root[1], root[2] * root[2] * root[2]};
+}
+
+int32_t channelByte(double value) {
+    const double scaled = std::floor(value * 255.0 + 0.5 + 1e-9);
+    if (!(scaled > 0.0)) {
+        return 0;
+    }
+    return scaled < 255.0 ? static_cast<int32_t>(scaled) : 255;
+}
+
+// Writes value / 10^decimals (value >= 0) at p without trailing zeros or point; returns the end.
+char* writeDecimal(char* p, int64_t value, int decimals) {
+    int64_t unit = 1;
+    for (int i = 0; i < decimals; ++i) {
+        unit *= 10;
+    }
+    char digits[24];
+    int count = 0;
+    for (int64_t whole = value / unit; count == 0 || whole > 0; whole /= 10) {
+        digits[count++] = static_cast<char>('0' + whole % 10);
+    }
+    while (count > 0) {
+        *p++ = digits[--count];
+    }
+    int64_t fraction = value % unit;
+    if (fraction > 0) {
+        *p++ = '.';
+        for (unit /= 10; fraction > 0; unit /= 10) {
+            *p++ = static_cast<char>('0' + fraction / unit);
+            fraction %= unit;
+        }
+    }
+    return p;
+}
+
+int64_t scaledHalfUp(double value, double scale) {
+    return std::max<int64_t>(0, std::llround(value * scale));
+}
+
+} // namespace
+
+Vec3 XyzToOklab(const Vec3& xyz) {
+    return lmsToOklab(Multiply(kXyzToLms, xyz));
+}
+
+Vec3 OklabToXyz(const Vec3& lab) {
+    return Multiply(kLmsToXyz, oklabToLms(lab));
+}
+
+Vec3 LinearSrgbToOklab(const Vec3& rgb) {
+    return lmsToOklab(Multiply(kLinearSrgbToLms, rgb));
+}
+
+Vec3 OklabToLinearSrgb(const Vec3& lab) {
+    return Multiply(kLmsToLinearSrgb, oklabToLms(lab));
+}
+
+Oklch OklabToOklch(const Vec3& lab) {
+    Oklch lch;
+    lch.L = lab[0];
+    lch.C = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
+    if (lch.C >= kGreyChroma) {
+        lch.H = std::atan2(lab[2], lab[1]) * 180.0 / std::numbers::pi;
+        if (lch.H < 0.0) {
+            lch.H += 360.0;
+        }
+        if (lch.H >= 360.0) {
+            lch.H = 0.0;
+        }
+    }
+    return lch;
+}
+
+Vec3 OklabOf(int32_t color) {
+    return LinearSrgbToOklab(
+        {LinearChannel(color), LinearChannel(color >> 8), LinearChannel(color >> 16)});
+}
+
+Oklch OklchOf(int32_t color) {
+    return OklabToOklch(OklabOf(color));
+}
+
+Vec3 GamutMapToSrgb(const Vec3& lab) {
+    if (lab[0] >= 1.0) {
+        return {1.0, 1.0, 1.0};
+    }
+    if (lab[0] <= 0.0) {
+        return {0.0, 0.0, 0.0};
+    }
+    Vec3 linear = OklabToLinearSrgb(lab);
+    if (inGamut(linear)) {
+        return gammaEncoded(linear);
+    }
+    // Distances are compared squared: E < JND, and JND - E < epsilon as E > JND - epsilon.
+    constexpr double jnd2 = kJnd * kJnd;
+    constexpr double nearJnd2 = (kJnd - kChromaEpsilon) * (kJnd - kChromaEpsilon);
+    Vec3 clip = clipped(linear);
+    double delta2 = squaredDelta(LinearSrgbToOklab(clip), lab);
+    if (delta2 < jnd2) {
+        return gammaEncoded(clip);
+    }
+    // Binary search of the chroma at the colour's lightness and hue. While the lower end is
+    // inside sRGB it moves up to in-gamut chromas; past the boundary it moves up as long as
+    // the clipped colour stays within one JND, and the search stops as soon as that distance
+    // is within the precision of reaching one JND.
+    const double chroma = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
+    const double unitA = lab[1] / chroma;
+    const double unitB = lab[2] / chroma;
+    double low = 0.0;
+    double high = chroma;
+    bool lowInGamut = true;
+    while (high - low > kChromaEpsilon) {
+        const double mid = (low + high) / 2.0;
+        const Vec3 current = {lab[0], mid * unitA, mid * unitB};
+        linear = OklabToLinearSrgb(current);
+        if (lowInGamut && inGamut(linear)) {
+            low = mid;
+            continue;
+        }
+        clip = clipped(linear);
+        delta2 = squaredDelta(LinearSrgbToOklab(clip), current);
+        if (delta2 < jnd2) {
+            if (delta2 > nearJnd2) {
+                break;
+            }
+            lowInGamut = false;
+            low = mid;
+        } else {
+            high = mid;
+        }
+    }
+    return gammaEncoded(clip);
+}
+
+int32_t PackSrgb(const Vec3& rgb) {
+    return channelByte(rgb[0]) | channelByte(rgb[1]) << 8 | channelByte(rgb[2]) << 16;
+}
+
+int32_t OklabToColor(const Vec3& lab) {
+    return PackSrgb(GamutMapToSrgb(lab));
+}
+
+QString OklchText(int32_t color) {
+    const Oklch lch = OklchOf(color);
+    const int64_t chroma = scaledHalfUp(lch.C, 1e5);
+    int64_t hue = scaledHalfUp(lch.H, 1e3);
+    if (hue >= 360000) {
+        hue = 0;
+    }
+    char text[64] = "oklch(";
+    char* p = text + 6;
+    p = writeDecimal(p, scaledHalfUp(lch.L, 1e5), 3);
+    *p++ = '%';
+    *p++ = ' ';
+    p = writeDecimal(p, chroma, 5);
+    *p++ = ' ';
+    p = writeDecimal(p, hue, 3);
+    *p++ = ')';
+    return QString::fromLatin1(text, p - text);
+}
