@@ -63,8 +63,7 @@ double LinearChannel(int32_t channel) {
 
 double RelativeLuminance(int32_t color) {
     const RgbChannels c = SplitPacked(color);
-    return 0.2126 * LinearChannel(c.red) + 0.7152 * LinearChannel(c.green) +
-           0.0722 * LinearChannel(c.blue);
+    return LinearLuminance(LinearChannel(c.red), LinearChannel(c.green), LinearChannel(c.blue));
 }
 
 double ContrastRatio(int32_t a, int32_t b) {

@@ -15,8 +15,13 @@ inline constexpr double kContrastAA = 4.5;
 // c <= 0.04045, otherwise ((c + 0.055) / 1.055) ^ 2.4. The channel is taken modulo 256.
 double LinearChannel(int32_t channel);
 
+// Relative luminance of linear-light channels: 0.2126 R + 0.7152 G + 0.0722 B.
+constexpr double LinearLuminance(double red, double green, double blue) {
+    return 0.2126 * red + 0.7152 * green + 0.0722 * blue;
+}
+
 // Relative luminance 0..1 of a packed RGB colour (red + green*256 + blue*65536; the upper byte
-// is ignored): 0.2126 R + 0.7152 G + 0.0722 B of the linear channels.
+// is ignored): LinearLuminance of its linear channels.
 double RelativeLuminance(int32_t color);
 
 // (L1 + 0.05) / (L2 + 0.05), L1 the lighter of the two luminances: 1..21, symmetric in a, b.

@@ -41,6 +41,18 @@ bool reaches(int32_t color, int32_t background, double ratio) {
     return ContrastReaches(ContrastRatio(color, background), ratio);
 }
 
+// Most steps cannot reach the level yet, and the bounds of their luminance show it at a small
+// part of the cost of mapping them: only the steps that may reach it are mapped. Luminance
+// within (low, high) reaches nothing; the margin keeps a step whose bound is that close.
+constexpr double kBoundMargin = 1e-9;
+constexpr int kBoundPieces = 16;
+
+bool cannotReach(Vec3 lab, double lightness, double low, double high) {
+    lab[0] = lightness;
+    const LuminanceBounds y = MappedLuminanceBounds(lab, kBoundPieces);
+    return y.low > low + kBoundMargin && y.high < high - kBoundMargin;
+}
+
 } // namespace
 
 SchemeColors DarkVariant(const SchemeColors& light) {
@@ -65,8 +77,16 @@ SchemeColors DarkVariant(const SchemeColors& light) {
     if (highest > 0.0 && !reaches(kBlack, background, highest) &&
         !reaches(kWhite, background, highest)) {
         const double direction = backgroundLab[0] < 0.5 ? -1.0 : 1.0;
+        // White reaches the level against a background at or below this luminance, black at or
+        // above that one.
+        const double whiteLimit = 1.05 / highest - 0.05;
+        const double blackLimit = 0.05 * highest - 0.05;
         for (int k = 1;; ++k) {
             backgroundL = backgroundLab[0] + direction * k * kStep;
+            if (backgroundL > 0.0 && backgroundL < 1.0 &&
+                cannotReach(backgroundLab, backgroundL, whiteLimit, blackLimit)) {
+                continue;
+            }
             background = withLightness(backgroundLab, backgroundL);
             if (reaches(kBlack, background, highest) || reaches(kWhite, background, highest)) {
                 break;
@@ -81,6 +101,11 @@ SchemeColors DarkVariant(const SchemeColors& light) {
         const double start = labs[i][0];
         const bool up = start > backgroundL || (start == backgroundL && backgroundL < 0.5);
         const double direction = up ? 1.0 : -1.0;
+        // A text colour reaches the level as the darker one at or below this luminance, as the
+        // lighter one at or above that one.
+        const double backgroundY = RelativeLuminance(background);
+        const double darkLimit = (backgroundY + 0.05) / levels[i] - 0.05;
+        const double lightLimit = levels[i] * (backgroundY + 0.05) - 0.05;
         for (int k = 1;; ++k) {
             const double lightness = start + direction * k * kStep;
             if (lightness <= kEndSlack || lightness >= 1.0 - kEndSlack) {
@@ -88,6 +113,9 @@ SchemeColors DarkVariant(const SchemeColors& light) {
                               ? kBlack
                               : kWhite;
                 break;
+            }
+            if (cannotReach(labs[i], lightness, darkLimit, lightLimit)) {
+                continue;
             }
             dark[i] = withLightness(labs[i], lightness);
             if (reaches(dark[i], background, levels[i])) {

@@ -1,8 +1,10 @@
 #include "colour/OkLab.h"
 
+#include "colour/ColorConverter.h"
 #include "colour/Contrast.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -149,8 +151,8 @@ Oklch OklabToOklch(const Vec3& lab) {
 }
 
 Vec3 OklabOf(int32_t color) {
-    return LinearSrgbToOklab(
-        {LinearChannel(color), LinearChannel(color >> 8), LinearChannel(color >> 16)});
+    const RgbChannels c = SplitPacked(color);
+    return LinearSrgbToOklab({LinearChannel(c.red), LinearChannel(c.green), LinearChannel(c.blue)});
 }
 
 Oklch OklchOf(int32_t color) {
@@ -210,7 +212,126 @@ Vec3 GamutMapToSrgb(const Vec3& lab) {
 }
 
 int32_t PackSrgb(const Vec3& rgb) {
-    return channelByte(rgb[0]) | channelByte(rgb[1]) << 8 | channelByte(rgb[2]) << 16;
+    return PackRgb(channelByte(rgb[0]), channelByte(rgb[1]), channelByte(rgb[2]));
+}
+
+LuminanceBounds MappedLuminanceBounds(const Vec3& lab, int pieces) {
+    if (lab[0] >= 1.0) {
+        return {1.0, 1.0};
+    }
+    if (lab[0] <= 0.0) {
+        return {0.0, 0.0};
+    }
+    // Along the chroma c from 0 to the colour's own, at its lightness and hue, each cube root
+    // of LMS is L + c k_j; each linear channel is sum_j M_ij (L + c k_j)^3, a cubic in c.
+    const double L = lab[0];
+    const double chroma = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
+    Vec3 k{};
+    if (chroma > 0.0) {
+        for (std::size_t j = 0; j < 3; ++j) {
+            k[j] = (kOklabToLms[j][1] * lab[1] + kOklabToLms[j][2] * lab[2]) / chroma;
+        }
+    }
+    std::array<std::array<double, 4>, 3> cubic{}; // coefficients of c^0 .. c^3 per channel
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t j = 0; j < 3; ++j) {
+            const double m = kLmsToLinearSrgb[i][j];
+            cubic[i][0] += m * L * L * L;
+            cubic[i][1] += m * 3.0 * L * L * k[j];
+            cubic[i][2] += m * 3.0 * L * k[j] * k[j];
+            cubic[i][3] += m * k[j] * k[j] * k[j];
+        }
+    }
+    const auto at = [](const std::array<double, 4>& p, double c) {
+        return ((p[3] * c + p[2]) * c + p[1]) * c + p[0];
+    };
+    // Arithmetic noise in the channels, and what rounding to 8 bits adds in linear light: half
+    // a step of the encoded channel moves its linear value by at most 0.5 / 255 times the
+    // steepest slope of the transfer curve, 2.4 / 1.055 at 1.
+    constexpr double kNoise = 1e-9;
+    constexpr double kRounding = (0.5 + 1e-6) / 255.0 * (2.4 / 1.055);
+    const auto bound = [](double lo, double hi) {
+        return std::pair{std::max(std::clamp(lo - kNoise, 0.0, 1.0) - kRounding, 0.0),
+                         std::min(std::clamp(hi + kNoise, 0.0, 1.0) + kRounding, 1.0)};
+    };
+    const auto luminance = [](const std::array<std::pair<double, double>, 3>& range) {
+        return LuminanceBounds{LinearLuminance(range[0].first, range[1].first, range[2].first),
+                               LinearLuminance(range[0].second, range[1].second, range[2].second)};
+    };
+    const auto inside = [](double lo, double hi) { return lo >= kNoise && hi <= 1.0 - kNoise; };
+
+    // A colour inside sRGB is taken as it is.
+    std::array<std::pair<double, double>, 3> range;
+    bool colorInside = true;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double v = at(cubic[i], chroma);
+        colorInside = colorInside && inside(v, v);
+        range[i] = bound(v, v);
+    }
+    if (colorInside) {
+        return luminance(range);
+    }
+    // Outside, the search only ever clips chromas beyond the first one where the colour leaves
+    // sRGB: the pieces of the chroma range that lie wholly inside are passed over. Each channel
+    // is bounded on a piece by its values at the piece's ends and at its turning points (the
+    // roots of 3 p3 c^2 + 2 p2 c + p1) within the piece.
+    std::array<std::array<double, 2>, 3> turns{};
+    std::array<std::array<double, 2>, 3> turnValues{};
+    std::array<int, 3> turnCount{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto& p = cubic[i];
+        const double qa = 3.0 * p[3];
+        const double qb = 2.0 * p[2];
+        const double qc = p[1];
+        const auto add = [&](double c) {
+            if (c > 0.0 && c < chroma) {
+                turns[i][turnCount[i]] = c;
+                turnValues[i][turnCount[i]++] = at(p, c);
+            }
+        };
+        if (qa != 0.0) {
+            const double disc = qb * qb - 4.0 * qa * qc;
+            if (disc >= 0.0) {
+                const double root = std::sqrt(disc);
+                add((-qb - root) / (2.0 * qa));
+                add((-qb + root) / (2.0 * qa));
+            }
+        } else if (qb != 0.0) {
+            add(-qc / qb);
+        }
+    }
+    LuminanceBounds bounds{2.0, -1.0};
+    bool leftSrgb = false;
+    Vec3 start;
+    for (std::size_t i = 0; i < 3; ++i) {
+        start[i] = cubic[i][0];
+    }
+    for (int piece = 0; piece < pieces; ++piece) {
+        const double c0 = chroma * piece / pieces;
+        const double c1 = chroma * (piece + 1) / pieces;
+        bool pieceInside = true;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const double end = at(cubic[i], c1);
+            double lo = std::min(start[i], end);
+            double hi = std::max(start[i], end);
+            for (int t = 0; t < turnCount[i]; ++t) {
+                if (turns[i][t] > c0 && turns[i][t] < c1) {
+                    lo = std::min(lo, turnValues[i][t]);
+                    hi = std::max(hi, turnValues[i][t]);
+                }
+            }
+            start[i] = end;
+            pieceInside = pieceInside && inside(lo, hi);
+            range[i] = bound(lo, hi);
+        }
+        leftSrgb = leftSrgb || !pieceInside;
+        if (leftSrgb) {
+            const LuminanceBounds y = luminance(range);
+            bounds.low = std::min(bounds.low, y.low);
+            bounds.high = std::max(bounds.high, y.high);
+        }
+    }
+    return bounds;
 }
 
 int32_t OklabToColor(const Vec3& lab) {

@@ -52,6 +52,18 @@ int32_t PackSrgb(const Vec3& rgb);
 // PackSrgb(GamutMapToSrgb(lab)).
 int32_t OklabToColor(const Vec3& lab);
 
+// Bounds of the relative luminance of OklabToColor(lab), found without the chroma search. A
+// colour inside sRGB is only rounded. Outside, the search clips colours at lab's lightness and
+// hue whose chroma lies between the first one outside sRGB and lab's own, so the colour's
+// luminance lies within what every such chroma can give, clipped and rounded to 8 bits. The
+// chroma range is bounded in that many equal pieces; more pieces bound it more closely and
+// cost more.
+struct LuminanceBounds {
+    double low = 0.0;
+    double high = 1.0;
+};
+LuminanceBounds MappedLuminanceBounds(const Vec3& lab, int pieces);
+
 // "oklch(62.796% 0.25768 29.234)": L in percent with three decimals, C with five, H with three,
 // each rounded half up, without trailing zeros or a trailing point; white is "oklch(100% 0 0)".
 // A hue that rounds to 360 is written 0. Read back as CSS reads it, every colour gives itself.
