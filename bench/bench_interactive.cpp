@@ -1,11 +1,13 @@
 // Times the interactive paths of the real main window, one event at a time: strip drags with
 // the code view closed and open, palette clicks, the palette and the strip from the keyboard,
-// key releases in the value fields, target choices, the copy commands, scheme opening and the
-// update of the contrast readouts. With --preview (on a real X display) it times the first and
-// later page previews instead. Prints one table row per figure: median and 99th percentile.
+// key releases in the value fields, target choices, the copy commands, Paste Color, scheme
+// opening and the update of the contrast readouts. With --preview (on a real X display) it times
+// the first and later page previews instead. Prints one table row per figure: median and 99th
+// percentile.
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -130,6 +132,21 @@ std::vector<double> triggers(QAction* action, int count) {
     return us;
 }
 
+// Paste Color with colour texts of several forms on the clipboard, one of them outside sRGB
+// and one laid over the background.
+std::vector<double> pastes(frmMain& w, int count) {
+    const QString texts[] = {QStringLiteral("#3a7bc4"), QStringLiteral("oklch(70% 0.4 150)"),
+                             QStringLiteral("rgb(255 128 17 / 50%)"),
+                             QStringLiteral("hsl(212, 54%, 50%)"), QStringLiteral("RebeccaPurple")};
+    std::vector<double> us;
+    for (int i = 0; i < count; ++i) {
+        QGuiApplication::clipboard()->setText(texts[i % std::size(texts)]);
+        us.push_back(timeUs([&] { w.mnuPasteColor->trigger(); }));
+        settle();
+    }
+    return us;
+}
+
 std::vector<double> keyReleases(QLineEdit* field, const QStringList& texts, int count) {
     field->setFocus();
     std::vector<double> us;
@@ -242,10 +259,13 @@ int main(int argc, char** argv) {
     const std::vector<Qt::Key> rows{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Home};
     keyPresses(w.picBrightness, rows, 20);
     row("strip key, Down or Home picks a row", keyPresses(w.picBrightness, rows, 500));
-    for (QAction* copy : {w.mnuCopyHex, w.mnuCopyRGB, w.mnuCopyHSL, w.mnuCopyScheme}) {
+    for (QAction* copy :
+         {w.mnuCopyHex, w.mnuCopyRGB, w.mnuCopyHSL, w.mnuCopyOKLCH, w.mnuCopyScheme}) {
         triggers(copy, 20);
         row(qPrintable(copy->text()), triggers(copy, 500));
     }
+    pastes(w, 20);
+    row("Paste Color, read and applied", pastes(w, 500));
     const QStringList hues{QStringLiteral("10"), QStringLiteral("200"), QStringLiteral("359")};
     keyReleases(w.txtHue, hues, 20);
     row("key release in txtHue", keyReleases(w.txtHue, hues, 500));

@@ -51,7 +51,7 @@ if [ -f compare.txt ]; then
     awk -F'|' '/resident memory/ { printf "| (compared build, same run) | | %s |\n", $3 }' compare.txt
 fi
 awk -F'|' '/strip drag/ { printf "| %s | median 100 us, p99 1 ms | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
-awk -F'|' '/palette click|palette key|strip key|key release|target chosen|Copy / { printf "| %s | median 200 us | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
+awk -F'|' '/palette click|palette key|strip key|key release|target chosen|Copy |Paste / { printf "| %s | median 200 us | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
 awk -F'|' '/contrast readouts update/ { printf "| %s | | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
 echo "| SortStrings of 10,000 names | 20 ms or less | $(sort_ms 10000) |"
 awk -F'|' '/first preview/ { printf "| first preview | 350 ms or less | %s |\n", $3 }' preview.txt

@@ -261,6 +261,7 @@ void frmMain::buildDesign() {
     buildKeyboardAccess();
     buildEyedropper();
     buildContrastReadouts(w);
+    buildColorDrops();
 
     const int clientWidth = twipsToPixels(10335);
     const int clientHeight = twipsToPixels(10380);
@@ -299,7 +300,11 @@ void frmMain::buildMenus() {
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     mnuCopyRGB = action(HDEdit, "mnuCopyRGB", QStringLiteral("Copy Color as RGB"), {});
     mnuCopyHSL = action(HDEdit, "mnuCopyHSL", QStringLiteral("Copy Color as HSL"), {});
+    mnuCopyOKLCH = action(HDEdit, "mnuCopyOKLCH", QStringLiteral("Copy Color as OKLCH"), {});
     mnuCopyScheme = action(HDEdit, "mnuCopyScheme", QStringLiteral("Copy Scheme as CSS"), {});
+    HDEdit->addSeparator();
+    mnuPasteColor = action(HDEdit, "mnuPasteColor", QStringLiteral("Paste Color"),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     HDEdit->addSeparator();
     mnuPickColor = action(HDEdit, "mnuPickColor", QStringLiteral("Pick Color from Screen"),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
@@ -318,7 +323,9 @@ void frmMain::connectHandlers() {
     connect(mnuCopyHex, &QAction::triggered, this, [this] { mnuCopyHex_Click(); });
     connect(mnuCopyRGB, &QAction::triggered, this, [this] { mnuCopyRGB_Click(); });
     connect(mnuCopyHSL, &QAction::triggered, this, [this] { mnuCopyHSL_Click(); });
+    connect(mnuCopyOKLCH, &QAction::triggered, this, [this] { mnuCopyOKLCH_Click(); });
     connect(mnuCopyScheme, &QAction::triggered, this, [this] { mnuCopyScheme_Click(); });
+    connect(mnuPasteColor, &QAction::triggered, this, [this] { mnuPasteColor_Click(); });
     connect(mnuPickColor, &QAction::triggered, this, [this] { mnuPickColor_Click(); });
     connect(PickColor, &QToolButton::clicked, this, [this] { PickColor_Click(); });
     connect(&platform_.ScreenPicker(), &ScreenColorPicker::picked, this,

@@ -141,7 +141,12 @@ public:
     void mnuCopyHex_Click();
     void mnuCopyRGB_Click();
     void mnuCopyHSL_Click();
+    void mnuCopyOKLCH_Click();
     void mnuCopyScheme_Click();
+    // paste and drop
+    void mnuPasteColor_Click();
+    // Applies a CSS colour text as if its hex digits were typed into txtHex, or says why not.
+    void ApplyColorText(const QString& text);
     void mnuExport_Scheme_Click();
 
     PreviewLoader& Preview() { return preview_; }
@@ -168,6 +173,10 @@ private:
     // the colour boxes, and the eyedropper's button beside txtHex.
     void buildKeyboardAccess();
     void buildEyedropper();
+    // Text dropped onto the New Color box, the sample display or the palette is a colour text.
+    void buildColorDrops();
+    // As if the six hex digits of color had been typed into txtHex.
+    void typeHexColor(int32_t color);
     void buildMenus();
     void connectHandlers();
     // Enables the eyedropper's menu item and button where the screen can be read, and says why
@@ -284,7 +293,9 @@ public:
     QAction* mnuCopyHex = nullptr;
     QAction* mnuCopyRGB = nullptr;
     QAction* mnuCopyHSL = nullptr;
+    QAction* mnuCopyOKLCH = nullptr;
     QAction* mnuCopyScheme = nullptr;
+    QAction* mnuPasteColor = nullptr;
     QAction* mnuPickColor = nullptr;
     QMenu* HDView = nullptr;
     QAction* mnuVisionNormal = nullptr;

@@ -1,12 +1,13 @@
-// Taking the colours out of the window: the current colour copied as CSS values, the scheme
-// copied as a CSS block, and the scheme exported as a GIMP palette, CSS or design tokens. The
-// scheme files themselves are left as they are.
+// Taking the colours out of the window: the current colour copied as CSS values (hex, rgb(),
+// hsl(), oklch()), the scheme copied as a CSS block, and the scheme exported as a GIMP palette,
+// CSS or design tokens. The scheme files themselves are left as they are.
 
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 
 #include "colour/ColorFormats.h"
+#include "colour/OkLab.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 
@@ -24,6 +25,10 @@ void frmMain::mnuCopyRGB_Click() {
 
 void frmMain::mnuCopyHSL_Click() {
     copyText(CssHslText(lblCurrColor->BackColor()));
+}
+
+void frmMain::mnuCopyOKLCH_Click() {
+    copyText(OklchText(lblCurrColor->BackColor()));
 }
 
 void frmMain::mnuCopyScheme_Click() {

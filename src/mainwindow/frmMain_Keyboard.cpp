@@ -124,7 +124,5 @@ void frmMain::mnuPickColor_Click() {
 }
 
 void frmMain::ScreenPicker_Picked(int color) {
-    // As if the six digits had been typed into txtHex.
-    txtHex->setText(ColorToHex(color & 0xFFFFFF));
-    txtHex_KeyUp();
+    typeHexColor(color);
 }

@@ -1,5 +1,6 @@
-// Copying the colours and exporting the scheme from the menus, driven with real events: what
-// reaches the clipboard, what each export file holds, and that nothing else changes.
+// Copying the colours and exporting the scheme from the menus, and colour texts pasted or
+// dropped in, driven with real events: what reaches the clipboard, what each export file holds,
+// and that nothing else changes.
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
@@ -7,10 +8,13 @@
 #include "mainwindow/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 
 namespace {
@@ -77,6 +81,8 @@ private slots:
                              << "rgb(255 238 229)";
         QTest::newRow("hsl") << "mnuCopyHSL"
                              << "hsl(21 100% 95%)";
+        QTest::newRow("oklch") << "mnuCopyOKLCH"
+                               << "oklch(96.015% 0.02209 49.933)";
     }
     void copyCurrentColor() {
         QFETCH(QString, item);
@@ -91,6 +97,83 @@ private slots:
         else
             chooseMenuItem(t.w(), t.w().HDEdit, t.w().findChild<QAction*>(item));
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    // A colour text from the clipboard (Ctrl+Shift+V) or dropped onto the New Color box, the
+    // sample display or the palette takes the path of its hex digits typed into txtHex (in a
+    // second window); anything else is refused with a message and changes nothing. A colour
+    // that is not opaque is laid over the page's background, cell 62's B2FFE6: each channel
+    // lands on a half, rounded up.
+    void pasteOrDropColor_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed"); // empty: refused
+        QTest::newRow("paste hex") << "paste"
+                                   << "  #3a7bc4\n"
+                                   << "3A7BC4";
+        QTest::newRow("paste rgb() half opaque") << "paste"
+                                                 << "rgb(255 128 17 / 50%)"
+                                                 << "D9C07C";
+        QTest::newRow("paste oklch() outside sRGB") << "paste"
+                                                    << "oklch(70% 0.4 150)"
+                                                    << "00C248";
+        QTest::newRow("drop hsl() on a sample line") << "TextColor"
+                                                     << "hsl(0 80% 50%)"
+                                                     << "E61A1A";
+        QTest::newRow("drop a name on the palette") << "PicFrame"
+                                                    << "RebeccaPurple"
+                                                    << "663399";
+        QTest::newRow("drop lab() on New Color") << "lblCurrColor"
+                                                 << "lab(52.2 40.1 59.9)"
+                                                 << "C65D07";
+        QTest::newRow("paste a variable") << "paste"
+                                          << "var(--x)"
+                                          << "";
+        QTest::newRow("paste two colors") << "paste"
+                                          << "red blue"
+                                          << "";
+        QTest::newRow("drop nothing") << "BGColor"
+                                      << ""
+                                      << "";
+    }
+    void pasteOrDropColor() {
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        Window t;
+        QVERIFY(t.start());
+        frmMain& w = t.w();
+        clickCell(w, 62);
+        const QStringList before = fileCommandState(w);
+        if (how == QLatin1String("paste")) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keyClick(w.windowHandle(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        } else {
+            auto* target = w.findChild<QWidget*>(how);
+            QMimeData data;
+            data.setText(text);
+            const QPoint at = target->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        }
+        if (typed.isEmpty()) {
+            QCOMPARE(t.platform.messages.size(), 1);
+            QVERIFY(t.platform.messages[0].text.startsWith(
+                QStringLiteral("The clipboard holds no color that Tintara can use: ")));
+            QCOMPARE(fileCommandState(w), before);
+            return;
+        }
+        QVERIFY(t.platform.messages.isEmpty());
+        Window typing;
+        QVERIFY(typing.start());
+        clickCell(typing.w(), 62);
+        QVERIFY(enterField(typing.w().txtHex));
+        QTest::sendKeyEvent(QTest::Click, typing.w().txtHex, Qt::Key_unknown, typed, {});
+        QCOMPARE(fileCommandState(w), fileCommandState(typing.w()));
+        QCOMPARE(w.backC->text(), typed);
     }
 
     void copySchemeAsCss() {

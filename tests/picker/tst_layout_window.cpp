@@ -306,8 +306,9 @@ private slots:
                                                         w->mnuExport_Scheme, w->mnuExit}));
         QList<QAction*> edit = w->HDEdit->actions();
         edit.removeIf([](const QAction* a) { return a->isSeparator(); });
-        QCOMPARE(edit, (QList<QAction*>{w->mnuCopyHex, w->mnuCopyRGB, w->mnuCopyHSL,
-                                        w->mnuCopyScheme, w->mnuPickColor}));
+        QCOMPARE(edit,
+                 (QList<QAction*>{w->mnuCopyHex, w->mnuCopyRGB, w->mnuCopyHSL, w->mnuCopyOKLCH,
+                                  w->mnuCopyScheme, w->mnuPasteColor, w->mnuPickColor}));
         QCOMPARE(w->HDAbout->actions(), (QList<QAction*>{w->mnuContents, w->mnuAbout}));
     }
 
@@ -338,6 +339,13 @@ private slots:
         QTest::newRow("mnuCopyHSL") << "mnuCopyHSL"
                                     << "HDEdit"
                                     << "Copy Color as HSL" << QKeySequence() << true;
+        QTest::newRow("mnuCopyOKLCH") << "mnuCopyOKLCH"
+                                      << "HDEdit"
+                                      << "Copy Color as OKLCH" << QKeySequence() << true;
+        QTest::newRow("mnuPasteColor")
+            << "mnuPasteColor"
+            << "HDEdit"
+            << "Paste Color" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V) << true;
         QTest::newRow("mnuCopyScheme") << "mnuCopyScheme"
                                        << "HDEdit"
                                        << "Copy Scheme as CSS" << QKeySequence() << true;
