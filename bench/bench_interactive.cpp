@@ -296,5 +296,14 @@ int main(int argc, char** argv) {
     settle();
     dragStrip(w, 100);
     row("strip drag, background target, code view open", dragStrip(w, 1000));
+    // The same with the dark variant shown: each move derives the variant again.
+    w.mnuDarkVariant->trigger();
+    settle();
+    dragStrip(w, 100);
+    row("strip drag, background target, code view open, dark variant", dragStrip(w, 1000));
+    w.Combo->setCurrentIndex(2);
+    emit w.Combo->activated(2);
+    dragStrip(w, 100);
+    row("strip drag, link target, code view open, dark variant", dragStrip(w, 1000));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "colour/ColorConverter.h"
 #include "colour/Contrast.h"
+#include "colour/DarkVariant.h"
 #include "colour/HexColor.h"
 
 #include <QLatin1StringView>
@@ -12,16 +13,6 @@
 namespace {
 
 using L = QLatin1StringView;
-
-struct Channels {
-    int32_t r;
-    int32_t g;
-    int32_t b;
-};
-
-Channels channelsOf(int32_t color) {
-    return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
-}
 
 // The five page colours in the order of the target list.
 struct PageEntry {
@@ -62,14 +53,14 @@ QString HexColorText(int32_t color) {
 }
 
 QString CssRgbText(int32_t color) {
-    const Channels c = channelsOf(color);
-    return QStringLiteral("rgb(%1 %2 %3)").arg(c.r).arg(c.g).arg(c.b);
+    const RgbChannels c = SplitPacked(color);
+    return QStringLiteral("rgb(%1 %2 %3)").arg(c.red).arg(c.green).arg(c.blue);
 }
 
 CssHsl CssHslOf(int32_t color) {
-    const Channels c = channelsOf(color);
-    const int32_t max = std::max({c.r, c.g, c.b});
-    const int32_t min = std::min({c.r, c.g, c.b});
+    const RgbChannels c = SplitPacked(color);
+    const int32_t max = std::max({c.red, c.green, c.blue});
+    const int32_t min = std::min({c.red, c.green, c.blue});
     const int32_t d = max - min;
     CssHsl hsl;
     // On the 0..255 scale: l = (max + min) / 2, s = (max - l) / min(l, 1 - l), so each is one
@@ -81,12 +72,12 @@ CssHsl CssHslOf(int32_t color) {
     hsl.saturation = roundHalfEven(100.0 * d / std::min(max + min, 510 - (max + min)));
     // Sixty times the hue sector, red first, then green, as CSS picks the maximum.
     int32_t sixty;
-    if (max == c.r) {
-        sixty = 60 * (c.g - c.b) + (c.g < c.b ? 360 * d : 0);
-    } else if (max == c.g) {
-        sixty = 60 * (c.b - c.r) + 120 * d;
+    if (max == c.red) {
+        sixty = 60 * (c.green - c.blue) + (c.green < c.blue ? 360 * d : 0);
+    } else if (max == c.green) {
+        sixty = 60 * (c.blue - c.red) + 120 * d;
     } else {
-        sixty = 60 * (c.r - c.g) + 240 * d;
+        sixty = 60 * (c.red - c.green) + 240 * d;
     }
     hsl.hue = roundHalfEven(static_cast<double>(sixty) / d) % 360;
     return hsl;
@@ -102,6 +93,17 @@ QString CssSchemeBlock(const PageColors& colors) {
     for (const PageEntry& e : kPage) {
         text += L("  --page-") + e.name + L(": ") + HexColorText(HolderColor(colors.*e.holder)) +
                 L(";\n");
+    }
+    return text + L("}\n");
+}
+
+QString CssSchemeBlockWithDarkVariant(const PageColors& colors) {
+    const SchemeColors light = HolderSchemeColors(colors);
+    const SchemeColors dark = DarkVariant(light);
+    QString text = QStringLiteral(":root {\n  color-scheme: light dark;\n");
+    for (std::size_t i = 0; i < kPage.size(); ++i) {
+        text += L("  --page-") + kPage[i].name + L(": light-dark(") + HexColorText(light[i]) +
+                L(", ") + HexColorText(dark[i]) + L(");\n");
     }
     return text + L("}\n");
 }
@@ -128,30 +130,40 @@ QString GimpPaletteName(const QString& schemeName) {
 QString GimpPaletteText(const PageColors& colors, const QString& schemeName) {
     QString text = L("GIMP Palette\nName: ") + GimpPaletteName(schemeName) + L("\nColumns: 5\n#\n");
     for (const PageEntry& e : kPage) {
-        const Channels c = channelsOf(HolderColor(colors.*e.holder));
-        text += QStringLiteral("%1 %2 %3\t").arg(c.r, 3).arg(c.g, 3).arg(c.b, 3) + e.targetName +
-                QLatin1Char('\n');
+        const RgbChannels c = SplitPacked(HolderColor(colors.*e.holder));
+        text += QStringLiteral("%1 %2 %3\t").arg(c.red, 3).arg(c.green, 3).arg(c.blue, 3) +
+                e.targetName + QLatin1Char('\n');
     }
     return text;
 }
 
-QString DesignTokensText(const PageColors& colors) {
-    QString text = QStringLiteral("{\n  \"page\": {\n");
+namespace {
+
+// One group of design tokens, the five colours of a scheme, indented for the top level.
+QString tokenGroup(L group, const SchemeColors& scheme) {
+    QString text = L("  \"") + group + L("\": {\n");
     for (std::size_t i = 0; i < kPage.size(); ++i) {
         const PageEntry& e = kPage[i];
-        const int32_t color = HolderColor(colors.*e.holder);
-        const Channels c = channelsOf(color);
+        const RgbChannels c = SplitPacked(scheme[i]);
         text += L("    \"") + e.name + L("\": {\n") +
                 L("      \"$type\": \"color\",\n"
                   "      \"$value\": {\n"
                   "        \"colorSpace\": \"srgb\",\n"
                   "        \"components\": [") +
-                unitComponent(c.r) + L(", ") + unitComponent(c.g) + L(", ") + unitComponent(c.b) +
-                L("],\n        \"hex\": \"") + HexColorText(color) +
+                unitComponent(c.red) + L(", ") + unitComponent(c.green) + L(", ") +
+                unitComponent(c.blue) + L("],\n        \"hex\": \"") + HexColorText(scheme[i]) +
                 L("\"\n      },\n      \"$description\": \"") + e.targetName + L("\"\n    }") +
                 (i + 1 < kPage.size() ? L(",\n") : L("\n"));
     }
-    return text + L("  }\n}\n");
+    return text + L("  }");
+}
+
+} // namespace
+
+QString DesignTokensText(const PageColors& colors) {
+    const SchemeColors light = HolderSchemeColors(colors);
+    return L("{\n") + tokenGroup(L("page"), light) + L(",\n") +
+           tokenGroup(L("page-dark"), DarkVariant(light)) + L("\n}\n");
 }
 
 namespace {
@@ -166,6 +178,7 @@ constexpr ExportType kExportTypes[] = {
     {ExportFormat::GimpPalette, L("GIMP Palette"), L(".gpl")},
     {ExportFormat::Css, L("CSS"), L(".css")},
     {ExportFormat::DesignTokens, L("Design Tokens"), L(".tokens.json")},
+    {ExportFormat::CssWithDarkVariant, L("CSS with dark variant"), L(".css")},
 };
 
 } // namespace
@@ -179,16 +192,19 @@ QString ExportFilter() {
 }
 
 ExportTarget ChooseExportTarget(const QString& path, int filterIndex) {
+    const ExportType& chosen =
+        kExportTypes[filterIndex >= 1 && filterIndex <= int(std::size(kExportTypes))
+                         ? filterIndex - 1
+                         : 0];
+    // The chosen type keeps a name that ends in its own extension (two types share ".css").
+    if (path.endsWith(chosen.extension, Qt::CaseInsensitive))
+        return {chosen.format, path};
     for (const ExportType& type : kExportTypes) {
         if (path.endsWith(type.extension, Qt::CaseInsensitive))
             return {type.format, path};
     }
     if (path.endsWith(L(".json"), Qt::CaseInsensitive))
         return {ExportFormat::DesignTokens, path};
-    const ExportType& chosen =
-        kExportTypes[filterIndex >= 1 && filterIndex <= int(std::size(kExportTypes))
-                         ? filterIndex - 1
-                         : 0];
     // The file's name is what follows the last separator; a dot that starts it (a hidden file)
     // does not begin an extension.
     const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
@@ -204,6 +220,8 @@ QByteArray ExportFileBytes(ExportFormat format, const PageColors& colors,
         return GimpPaletteText(colors, schemeName).toUtf8();
     case ExportFormat::Css:
         return CssSchemeBlock(colors).toUtf8();
+    case ExportFormat::CssWithDarkVariant:
+        return CssSchemeBlockWithDarkVariant(colors).toUtf8();
     case ExportFormat::DesignTokens:
         break;
     }

@@ -36,6 +36,12 @@ QString CssHslText(int32_t color);
 //   --page-visited: ...;\n  --page-active: ...;\n}\n".
 QString CssSchemeBlock(const PageColors& colors);
 
+// The scheme and its dark variant (colour/DarkVariant.h) as CSS custom properties that follow
+// the reader's light or dark preference, one per line, the light colour first:
+// ":root {\n  color-scheme: light dark;\n  --page-background: light-dark(#FFFFFF, #000000);\n
+//   --page-text: ...;\n  --page-link: ...;\n  --page-visited: ...;\n  --page-active: ...;\n}\n".
+QString CssSchemeBlockWithDarkVariant(const PageColors& colors);
+
 // The name a GIMP palette gets for a scheme: every run of control characters (line breaks,
 // tabs) and line or paragraph separators becomes one space, surrounding blanks are removed;
 // an empty result is "Untitled".
@@ -49,7 +55,8 @@ QString GimpPaletteName(const QString& schemeName);
 QString GimpPaletteText(const PageColors& colors, const QString& schemeName);
 
 // Design tokens in the format of the W3C Design Tokens Community Group (*.tokens.json): a
-// group "page" with one token each, "background", "text", "link", "visited" and "active".
+// group "page" with one token each, "background", "text", "link", "visited" and "active", and
+// a group "page-dark" of the same shape with the scheme's dark variant.
 // Each token has "$type": "color", a "$value" in the draft's colour form, {"colorSpace":
 // "srgb", "components": [r, g, b], "hex": "#FF8011"}, with the components 0..1 to four
 // decimals (enough for every 8-bit value to read back exactly) and the six-digit CSS hex form
@@ -58,23 +65,26 @@ QString GimpPaletteText(const PageColors& colors, const QString& schemeName);
 QString DesignTokensText(const PageColors& colors);
 
 // The file types that the scheme is exported as, in the order of ExportFilter.
-enum class ExportFormat { GimpPalette = 1, Css, DesignTokens };
+enum class ExportFormat { GimpPalette = 1, Css, DesignTokens, CssWithDarkVariant };
 
 // The export dialog's filter, one "Description|patterns" pair per ExportFormat:
-// "GIMP Palette (*.gpl)|*.gpl;|CSS (*.css)|*.css;|Design Tokens (*.tokens.json)|*.tokens.json;".
+// "GIMP Palette (*.gpl)|*.gpl;|CSS (*.css)|*.css;|Design Tokens (*.tokens.json)|*.tokens.json;|
+// CSS with dark variant (*.css)|*.css;".
 QString ExportFilter();
 
-// What an export writes where. A file name that ends in ".gpl", ".css", ".tokens.json" or
-// ".json" (in any case) is written in that format under that name. Any other name is written in
-// the format of the file type left chosen in the dialog (counted from 1; any other number counts
-// as 1), and a name without an extension gets that type's (".gpl", ".css", ".tokens.json").
+// What an export writes where, by the file type left chosen in the dialog (counted from 1; any
+// other number counts as 1). A file name that ends in the chosen type's extension (in any case)
+// is written in that type; one that ends in another type's extension, ".gpl", ".css",
+// ".tokens.json" or ".json", in that type (".css" as plain CSS). Any other name is written in
+// the chosen type, and a name without an extension gets that type's (".gpl", ".css",
+// ".tokens.json", ".css").
 struct ExportTarget {
     ExportFormat format;
     QString path;
 };
 ExportTarget ChooseExportTarget(const QString& path, int filterIndex);
 
-// The bytes of an export file, UTF-8: GimpPaletteText with the scheme's name, CssSchemeBlock or
-// DesignTokensText.
+// The bytes of an export file, UTF-8: GimpPaletteText with the scheme's name, CssSchemeBlock,
+// DesignTokensText or CssSchemeBlockWithDarkVariant.
 QByteArray ExportFileBytes(ExportFormat format, const PageColors& colors,
                            const QString& schemeName);

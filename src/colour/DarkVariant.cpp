@@ -125,3 +125,8 @@ SchemeColors DarkVariant(const SchemeColors& light) {
     }
     return dark;
 }
+
+SchemeColors HolderSchemeColors(const PageColors& colors) {
+    return {HolderColor(colors.backC), HolderColor(colors.textC), HolderColor(colors.linkC),
+            HolderColor(colors.vlinkC), HolderColor(colors.alinkC)};
+}

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "colour/PageColors.h"
+
 // The places of the page colours in a scheme.
 enum SchemeSlot : std::size_t {
     SchemeBackground,
@@ -36,3 +38,6 @@ using SchemeColors = std::array<int32_t, 5>;
 //    it reaches its level; if its L reaches 0 or 1 first, it becomes black or white, whichever
 //    contrasts more with the background.
 SchemeColors DarkVariant(const SchemeColors& light);
+
+// The five colours of the hex holders, as HolderColor reads them (colour/Contrast.h).
+SchemeColors HolderSchemeColors(const PageColors& colors);

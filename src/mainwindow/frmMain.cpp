@@ -302,6 +302,8 @@ void frmMain::buildMenus() {
     mnuCopyHSL = action(HDEdit, "mnuCopyHSL", QStringLiteral("Copy Color as HSL"), {});
     mnuCopyOKLCH = action(HDEdit, "mnuCopyOKLCH", QStringLiteral("Copy Color as OKLCH"), {});
     mnuCopyScheme = action(HDEdit, "mnuCopyScheme", QStringLiteral("Copy Scheme as CSS"), {});
+    mnuCopySchemeDark = action(HDEdit, "mnuCopySchemeDark",
+                               QStringLiteral("Copy Scheme as CSS with Dark Variant"), {});
     HDEdit->addSeparator();
     mnuPasteColor = action(HDEdit, "mnuPasteColor", QStringLiteral("Paste Color"),
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
@@ -325,6 +327,7 @@ void frmMain::connectHandlers() {
     connect(mnuCopyHSL, &QAction::triggered, this, [this] { mnuCopyHSL_Click(); });
     connect(mnuCopyOKLCH, &QAction::triggered, this, [this] { mnuCopyOKLCH_Click(); });
     connect(mnuCopyScheme, &QAction::triggered, this, [this] { mnuCopyScheme_Click(); });
+    connect(mnuCopySchemeDark, &QAction::triggered, this, [this] { mnuCopySchemeDark_Click(); });
     connect(mnuPasteColor, &QAction::triggered, this, [this] { mnuPasteColor_Click(); });
     connect(mnuPickColor, &QAction::triggered, this, [this] { mnuPickColor_Click(); });
     connect(PickColor, &QToolButton::clicked, this, [this] { PickColor_Click(); });

@@ -10,10 +10,13 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "colour/ColorConverter.h"
 #include "colour/ColorVision.h"
 #include "colour/Contrast.h"
+#include "colour/DarkVariant.h"
 #include "page/PageCode.h"
 #include "picker/ColorBoxes.h"
 #include "picker/ComboBox.h"
@@ -125,6 +128,7 @@ public:
     void UpdateContrastReadouts();
     void lblContrast_Click(ContrastRole role);
     void mnuVision_Click(ColorVision vision);
+    void mnuDarkVariant_Click();
 
     // ---- files
     void mnuOpen_scheme_Click();
@@ -143,6 +147,7 @@ public:
     void mnuCopyHSL_Click();
     void mnuCopyOKLCH_Click();
     void mnuCopyScheme_Click();
+    void mnuCopySchemeDark_Click();
     // paste and drop
     void mnuPasteColor_Click();
     // Applies a CSS colour text as if its hex digits were typed into txtHex, or says why not.
@@ -208,6 +213,7 @@ private:
     void setCodeViewReachable(bool reachable);
     void buildViewMenu();
     ContrastReadout* contrastReadout(ContrastRole role) const;
+    const SchemeColors& darkVariant(const SchemeColors& light);
 
 public:
     // ---- controls, named as in the window design
@@ -295,6 +301,7 @@ public:
     QAction* mnuCopyHSL = nullptr;
     QAction* mnuCopyOKLCH = nullptr;
     QAction* mnuCopyScheme = nullptr;
+    QAction* mnuCopySchemeDark = nullptr;
     QAction* mnuPasteColor = nullptr;
     QAction* mnuPickColor = nullptr;
     QMenu* HDView = nullptr;
@@ -303,6 +310,7 @@ public:
     QAction* mnuVisionDeuteranopia = nullptr;
     QAction* mnuVisionTritanopia = nullptr;
     QAction* mnuVisionAchromatopsia = nullptr;
+    QAction* mnuDarkVariant = nullptr;
     QMenu* HDAbout = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
@@ -319,4 +327,6 @@ private:
     bool unloaded_ = false;
     // The name of the scheme file last opened or saved, empty before any.
     QString schemeTitle_;
+    // The last scheme whose dark variant was worked out, and the variant.
+    std::optional<std::pair<SchemeColors, SchemeColors>> darkOf_;
 };

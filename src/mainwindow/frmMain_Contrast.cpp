@@ -1,14 +1,17 @@
 // The contrast of the page colours: four readouts of each text colour against the background,
 // the one-click fix of a readout below AA, and the View menu, which shows the sample display as
-// a person with a colour-vision deficiency sees it.
+// a person with a colour-vision deficiency sees it, and the page's dark variant in place of
+// its colours.
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "colour/DarkVariant.h"
 #include "mainwindow/frmMain.h"
 #include "page/ContrastReadout.h"
 #include "page/SampleLabel.h"
@@ -76,15 +79,39 @@ ContrastReadout* frmMain::contrastReadout(ContrastRole role) const {
     return this->*kReadouts[static_cast<int>(role)].readout;
 }
 
-// The colours are those of the hex holders, as the page texts carry them.
+// The colours are those of the hex holders, as the page texts carry them. With the dark variant
+// on, the readouts and the sample display show the variant's colours, and a fix changes the
+// page's own colour, whose level the variant's follows.
 void frmMain::UpdateContrastReadouts() {
-    const PageColors colors = pageColors();
-    const int32_t back = HolderColor(colors.backC);
-    const int32_t text = PageRoleColor(colors, ContrastRole::Text);
-    for (const ReadoutEntry& entry : kReadouts)
+    const SchemeColors light = HolderSchemeColors(pageColors());
+    const bool dark = mnuDarkVariant->isChecked();
+    const SchemeColors shown = dark ? darkVariant(light) : light;
+    for (const ReadoutEntry& entry : kReadouts) {
+        const auto slot = static_cast<std::size_t>(entry.role) + 1;
         (this->*entry.readout)
-            ->setColors(PageRoleColor(colors, entry.role), back,
-                        entry.role == ContrastRole::Link ? std::optional(text) : std::nullopt);
+            ->setColors(shown[slot], shown[SchemeBackground],
+                        entry.role == ContrastRole::Link ? std::optional(shown[SchemeText])
+                                                         : std::nullopt,
+                        ContrastReadout::FixColors{light[slot], light[SchemeBackground]});
+    }
+    BGColor->setShownColor(dark ? std::optional(shown[SchemeBackground]) : std::nullopt);
+    SampleLabel* const samples[] = {TextColor, LinkColor, VLinkColor, ALinkColor};
+    for (std::size_t i = 0; i < std::size(samples); ++i)
+        samples[i]->setShownColor(dark ? std::optional(shown[i + 1]) : std::nullopt);
+}
+
+// A drag changes one colour at a time, and the target list, the swatches and the readouts ask
+// for the same scheme again: the last variant is kept.
+const SchemeColors& frmMain::darkVariant(const SchemeColors& light) {
+    if (!darkOf_ || darkOf_->first != light)
+        darkOf_ = {light, DarkVariant(light)};
+    return darkOf_->second;
+}
+
+void frmMain::mnuDarkVariant_Click() {
+    Label6->setText(mnuDarkVariant->isChecked() ? QStringLiteral("HTML Color Display (dark):")
+                                                : QStringLiteral("HTML Color Display:"));
+    UpdateContrastReadouts();
 }
 
 // The fix chooses the readout's target from the list as the user would, then types the hue,
@@ -132,6 +159,12 @@ void frmMain::buildViewMenu() {
         *entry.item = item;
     }
     mnuVisionNormal->setChecked(true);
+    HDView->addSeparator();
+    mnuDarkVariant = HDView->addAction(QStringLiteral("Dark Variant"));
+    mnuDarkVariant->setObjectName(QStringLiteral("mnuDarkVariant"));
+    mnuDarkVariant->setCheckable(true);
+    mnuDarkVariant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(mnuDarkVariant, &QAction::triggered, this, [this] { mnuDarkVariant_Click(); });
 }
 
 // Only the sample display is drawn as seen with the chosen vision; the colours themselves,

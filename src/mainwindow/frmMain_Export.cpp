@@ -35,6 +35,10 @@ void frmMain::mnuCopyScheme_Click() {
     copyText(CssSchemeBlock(pageColors()));
 }
 
+void frmMain::mnuCopySchemeDark_Click() {
+    copyText(CssSchemeBlockWithDarkVariant(pageColors()));
+}
+
 void frmMain::mnuExport_Scheme_Click() {
     // The scheme's name: that of its file, or before one is named, that of the export file.
     const QString schemeName = QFileInfo(schemeTitle_).completeBaseName();

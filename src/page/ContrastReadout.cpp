@@ -52,16 +52,22 @@ ContrastReadout::ContrastReadout(ContrastRole role, QWidget* parent) : QLabel(pa
     });
 }
 
-void ContrastReadout::setColors(int32_t color, int32_t background,
-                                std::optional<int32_t> textColor) {
+void ContrastReadout::setColors(int32_t color, int32_t background, std::optional<int32_t> textColor,
+                                std::optional<FixColors> fix) {
     const bool ratioChanges = color != color_ || background != background_;
-    if (!ratioChanges && textColor == textColor_)
+    const FixColors basis = fix.value_or(FixColors{color, background});
+    const bool fixChanges = basis.color != fixColor_ || basis.background != fixBackground_;
+    if (!ratioChanges && !fixChanges && textColor == textColor_)
         return;
     color_ = color;
     background_ = background;
     textColor_ = textColor;
-    if (ratioChanges) {
+    if (fixChanges) {
+        fixColor_ = basis.color;
+        fixBackground_ = basis.background;
         fix_.reset();
+    }
+    if (ratioChanges) {
         const double ratio = ContrastRatio(color, background);
         const QString shown = ContrastReadoutText(role_, ratio);
         if (shown != text()) {
@@ -76,7 +82,7 @@ void ContrastReadout::setColors(int32_t color, int32_t background,
 
 const ContrastFix& ContrastReadout::Fix() {
     if (!fix_)
-        fix_ = NearestPassingColor(color_, background_);
+        fix_ = NearestPassingColor(fixColor_, fixBackground_);
     return *fix_;
 }
 

@@ -19,14 +19,23 @@ public:
 
     ContrastRole Role() const { return role_; }
 
+    // The colours the fix changes and holds against.
+    struct FixColors {
+        int32_t color;
+        int32_t background;
+    };
+
     // The text colour and the background, packed RGB. The link readout also gets the page's
     // text colour: its tooltip tells whether links stand out from the text without underline.
-    void setColors(int32_t color, int32_t background, std::optional<int32_t> textColor = {});
+    // The fix works on the colours shown, or on fix's where they differ: the page's own colours
+    // while the readout shows their dark variant, whose levels follow them.
+    void setColors(int32_t color, int32_t background, std::optional<int32_t> textColor = {},
+                   std::optional<FixColors> fix = {});
 
     // Whether the verdict is below AA: the readout is marked and offers a fix.
     bool offersFix() const { return belowAA_; }
 
-    // The nearest passing colour for the present colours. Worked out when it is first needed
+    // The nearest passing colour for the fix's colours. Worked out when it is first needed
     // (the tooltip shown, the focus taken, the fix asked for), not on every change of colour.
     const ContrastFix& Fix();
 
@@ -51,6 +60,8 @@ private:
     ContrastRole role_;
     int32_t color_ = -1;
     int32_t background_ = -1;
+    int32_t fixColor_ = -1;
+    int32_t fixBackground_ = -1;
     std::optional<int32_t> textColor_;
     bool belowAA_ = false;
     bool tipHasFix_ = true;

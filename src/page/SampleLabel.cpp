@@ -25,9 +25,16 @@ void SampleLabel::setVision(ColorVision vision) {
     update();
 }
 
+void SampleLabel::setShownColor(std::optional<int32_t> shown) {
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    update();
+}
+
 void SampleLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(colorFromPacked(SimulateColorVision(foreColor_, vision_)));
+    painter.setPen(colorFromPacked(SimulateColorVision(shown_.value_or(foreColor_), vision_)));
     painter.drawText(contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
 }

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <cstdint>
+#include <optional>
 
 #include "colour/ColorVision.h"
 
@@ -16,6 +17,9 @@ public:
     void setForeColor(int32_t color);
     // The line paints its text as seen with this vision; ForeColor stays the colour itself.
     void setVision(ColorVision vision);
+    // The line paints its text in this colour in place of its own (the page's dark variant),
+    // or in its own again; ForeColor stays the colour itself.
+    void setShownColor(std::optional<int32_t> shown);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,4 +29,5 @@ protected:
 private:
     int32_t foreColor_ = 0xFFFFFF;
     ColorVision vision_ = ColorVision::Normal;
+    std::optional<int32_t> shown_;
 };

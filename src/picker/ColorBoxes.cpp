@@ -53,9 +53,17 @@ void ColorBox::setVision(ColorVision vision) {
     update();
 }
 
+void ColorBox::setShownColor(std::optional<int32_t> shown) {
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    update();
+}
+
 void ColorBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), colorFromPacked(SimulateColorVision(backColor_, vision_)));
+    painter.fillRect(rect(),
+                     colorFromPacked(SimulateColorVision(shown_.value_or(backColor_), vision_)));
 }
 
 void ColorBox::mousePressEvent(QMouseEvent*) {

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 #include "colour/ColorVision.h"
 #include "platform/QtColor.h"
@@ -34,6 +35,9 @@ public:
     void setTakesFocusOnClick(bool takes) { takesFocus_ = takes; }
     // The box paints its colour as seen with this vision; BackColor stays the colour itself.
     void setVision(ColorVision vision);
+    // The box paints this colour in place of its own (the page's dark variant), or its own
+    // again; BackColor stays the colour itself.
+    void setShownColor(std::optional<int32_t> shown);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +48,7 @@ private:
     bool takesFocus_ = false;
     QString (*nameOf_)(int32_t) = nullptr;
     ColorVision vision_ = ColorVision::Normal;
+    std::optional<int32_t> shown_;
 };
 
 // One palette cell: its colour, its place in twips and its index in the palette.

@@ -89,6 +89,17 @@ void TestColorFormats::schemeTexts() {
                                        "  --page-visited: #000000;\n"
                                        "  --page-active: #345600;\n"
                                        "}\n");
+    // The classic scheme, holders as users leave them; its variant is worked out in the dark
+    // variant's own test.
+    QCOMPARE(CssSchemeBlockWithDarkVariant({"ffffff", "#000000", "0000EE", "551a8b", "FF0000"}),
+             ":root {\n"
+             "  color-scheme: light dark;\n"
+             "  --page-background: light-dark(#FFFFFF, #000000);\n"
+             "  --page-text: light-dark(#000000, #FFFFFF);\n"
+             "  --page-link: light-dark(#0000EE, #5B92FF);\n"
+             "  --page-visited: light-dark(#551A8B, #AF7DF1);\n"
+             "  --page-active: light-dark(#FF0000, #B70000);\n"
+             "}\n");
     QCOMPARE(GimpPaletteText(kHolders, "Spring\r\nmorning"), "GIMP Palette\n"
                                                              "Name: Spring morning\n"
                                                              "Columns: 5\n"
@@ -108,8 +119,14 @@ void TestColorFormats::designTokens() {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(DesignTokensText(kHolders).toUtf8(), &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
-    QCOMPARE(doc.object().keys(), QStringList{"page"});
+    QCOMPARE(doc.object().keys(), (QStringList{"page", "page-dark"}));
     const QJsonObject page = doc.object().value("page").toObject();
+    // The dark group has the same shape; the classic scheme's variant link is 5B92FF.
+    const QJsonValue classic = QJsonDocument::fromJson(
+        DesignTokensText({"FFFFFF", "000000", "0000EE", "551A8B", "FF0000"}).toUtf8())["page-dark"];
+    QCOMPARE(classic["link"]["$value"]["hex"].toString(), "#5B92FF");
+    QCOMPARE(classic["link"]["$value"]["components"].toArray(), (QJsonArray{0.3569, 0.5725, 1}));
+    QCOMPARE(classic["visited"]["$description"].toString(), "VLink Color");
     QCOMPARE(page.keys(), (QStringList{"active", "background", "link", "text", "visited"}));
     // 171 / 255 = 0.670588, 12 / 255 = 0.047059.
     const QJsonObject link = page.value("link").toObject();
@@ -134,7 +151,8 @@ void TestColorFormats::designTokens() {
 void TestColorFormats::exportTarget_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("filterIndex");
-    QTest::addColumn<int>("format"); // ExportFormat: 1 GIMP palette, 2 CSS, 3 design tokens
+    // ExportFormat: 1 GIMP palette, 2 CSS, 3 design tokens, 4 CSS with dark variant
+    QTest::addColumn<int>("format");
     QTest::addColumn<QString>("written");
     QTest::newRow("ending decides") << "/d/a.gpl" << 2 << 1 << "/d/a.gpl";
     QTest::newRow("ending in capitals") << "/d/a.CSS" << 1 << 2 << "/d/a.CSS";
@@ -147,6 +165,9 @@ void TestColorFormats::exportTarget_data() {
     QTest::newRow("hidden file") << "/d/.spring" << 2 << 2 << "/d/.spring.css";
     QTest::newRow("other ending kept") << "/d/spring.v2" << 3 << 3 << "/d/spring.v2";
     QTest::newRow("filter out of range") << "/d/spring" << 7 << 1 << "/d/spring.gpl";
+    QTest::newRow(".css, dark variant chosen") << "/d/a.Css" << 4 << 4 << "/d/a.Css";
+    QTest::newRow(".css, tokens chosen") << "/d/a.css" << 3 << 2 << "/d/a.css";
+    QTest::newRow("no ending, dark variant chosen") << "/d/spring" << 4 << 4 << "/d/spring.css";
 }
 
 void TestColorFormats::exportTarget() {

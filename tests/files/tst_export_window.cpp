@@ -182,6 +182,11 @@ private slots:
         const QStringList before = untouched(t);
         chooseMenuItem(t.w(), t.w().HDEdit, t.w().mnuCopyScheme);
         QCOMPARE(QGuiApplication::clipboard()->text().toLatin1(), SpringCss);
+        // The block with the dark variant, whose own layout the colour formats' test checks.
+        chooseMenuItem(t.w(), t.w().HDEdit, t.w().mnuCopySchemeDark);
+        QCOMPARE(
+            QGuiApplication::clipboard()->text(),
+            CssSchemeBlockWithDarkVariant({"#ff8011", "3A7BC4", "2d9c4e", "F2E6D9", "090707"}));
         QCOMPARE(untouched(t), before);
     }
 
@@ -196,6 +201,8 @@ private slots:
         QTest::newRow("the ending decides") << "HTMLDocs/x.gpl" << 2 << "x.gpl" << SpringGimp;
         QTest::newRow("design tokens chosen")
             << "HTMLDocs/spring" << 3 << "spring.tokens.json" << QByteArray();
+        QTest::newRow("CSS with dark variant chosen")
+            << "HTMLDocs/both.css" << 4 << "both.css" << QByteArray("dark");
     }
     void exportFormats() {
         QFETCH(QString, answer);
@@ -212,17 +219,20 @@ private slots:
         const FileDialogRequest request = t.platform.dialogRequests.last();
         QVERIFY(request.save && request.overwritePrompt && request.addFilterExtension);
         QCOMPARE(request.title, QStringLiteral("Exporting Color Scheme"));
-        QCOMPARE(
-            QtFileDialogFilter(request.filter),
-            QStringLiteral("GIMP Palette (*.gpl);;CSS (*.css);;Design Tokens (*.tokens.json)"));
+        QCOMPARE(QtFileDialogFilter(request.filter),
+                 QStringLiteral("GIMP Palette (*.gpl);;CSS (*.css);;Design Tokens (*.tokens.json);;"
+                                "CSS with dark variant (*.css)"));
         QCOMPARE(request.initDir, t.platform.path(QStringLiteral("HTMLDocs/")));
         QCOMPARE(request.fileName, QStringLiteral("Spring"));
         QCOMPARE(htmlDocs(t), QStringList{written});
         QCOMPARE(untouched(t), before);
         QVERIFY(t.platform.messages.isEmpty());
         // The design tokens' own layout is worked out in the colour formats' test.
+        const PageColors spring{"FF8011", "3A7BC4", "2D9C4E", "F2E6D9", "090707"};
         if (content.isEmpty())
-            content = DesignTokensText({"FF8011", "3A7BC4", "2D9C4E", "F2E6D9", "090707"}).toUtf8();
+            content = DesignTokensText(spring).toUtf8();
+        else if (content == "dark")
+            content = CssSchemeBlockWithDarkVariant(spring).toUtf8();
         QCOMPARE(t.platform.readFile(QStringLiteral("HTMLDocs/") + written), content);
         // The dialog's next use for a scheme adds no extension of its own.
         saveSchemeByButton(t.platform, t.w(), t.platform.path(QStringLiteral("Templates/s")));

@@ -1,7 +1,7 @@
 // The contrast readouts, as a screen reader hears them, after every way a page colour changes;
-// the one-click fix by mouse and keys; the View menu and the simulated sample display; where the
-// readouts stand. Colours are written RRGGBB; hand-worked ratios use L = 0.2126 R + 0.7152 G +
-// 0.0722 B of the linear channels.
+// the one-click fix by mouse and keys; the View menu, the simulated sample display and the dark
+// variant; where the readouts stand. Colours are written RRGGBB; hand-worked ratios use L = 0.2126
+// R + 0.7152 G + 0.0722 B of the linear channels.
 
 #include "FakePlatform.h"
 #include "WindowTestHelpers.h"
@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -44,6 +45,31 @@ bool startWith(Window& t, const QByteArray& scheme) {
     t.platform.writeFile(QStringLiteral("Templates/s.tnx"), scheme);
     t.platform.writeFile(QStringLiteral("Config.ini"), "[Settings]\r\nLastFile=s.tnx\r\n");
     return t.start();
+}
+
+// The colours the sample display paints: the swatch at its corner, and for each sample line the
+// colour its text is drawn in (the commonest one other than the swatch's; the rest are the
+// letters' anti-aliased edges).
+QStringList painted(const frmMain& w) {
+    const QImage swatch = w.BGColor->grab().toImage();
+    const QRgb back = swatch.pixel(1, 1);
+    QStringList colors{hexText(packedFromRgb(back))};
+    for (const QWidget* sample :
+         {static_cast<QWidget*>(w.TextColor), static_cast<QWidget*>(w.LinkColor),
+          static_cast<QWidget*>(w.VLinkColor), static_cast<QWidget*>(w.ALinkColor)}) {
+        const QImage line = swatch.copy(sample->geometry());
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < line.height(); ++y)
+            for (int x = 0; x < line.width(); ++x)
+                if (line.pixel(x, y) != back)
+                    ++counts[line.pixel(x, y)];
+        QRgb commonest = back;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            if (it.value() > counts.value(commonest))
+                commonest = it.key();
+        colors << hexText(packedFromRgb(commonest));
+    }
+    return colors;
 }
 
 void chooseVision(frmMain& w, QAction* item) {
@@ -217,12 +243,67 @@ private slots:
         for (QAction* item : items)
             captions << item->text() + (item->isChecked() ? "*" : "");
         QCOMPARE(captions, QStringList({"Normal Vision*", "Protanopia", "Deuteranopia",
-                                        "Tritanopia", "Achromatopsia"}));
+                                        "Tritanopia", "Achromatopsia", "", "Dark Variant"}));
         for (QAction* choice : {items[3], items[3], items[1], items[0]}) {
             chooseVision(w, choice);
-            for (QAction* item : items)
+            for (QAction* item : items.first(5))
                 QCOMPARE(item->isChecked(), item == choice);
         }
+        QVERIFY(!w.mnuDarkVariant->isChecked());
+    }
+
+    // Ctrl+D shows the classic scheme's dark variant (worked out in the variant's own test):
+    // the sample display paints it, as the chosen vision sees it, the readouts and a screen
+    // reader read it, and the caption says so; nothing stored changes. Off again, all is back.
+    void darkVariant() {
+        Window t;
+        QVERIFY(startWith(t, schemeBytes({"FFFFFF", "000000", "0000EE", "551A8B", "FF0000"})));
+        frmMain& w = t.w();
+        const QStringList before = fileCommandState(w);
+        const QStringList light = heard(w);
+        QTest::keyClick(w.windowHandle(), Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(w.mnuDarkVariant->isChecked());
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.Label6)->text(QAccessible::Name),
+                 QStringLiteral("HTML Color Display (dark):"));
+        QCOMPARE(painted(w), QStringList({"000000", "FFFFFF", "5B92FF", "AF7DF1", "B70000"}));
+        QCOMPARE(heard(w), names("21.00:1 AAA", "7.00:1 AAA", "7.02:1 AAA", "3.01:1 AA large"));
+        QCOMPARE(w.lblContrastLink->toolTip(),
+                 QStringLiteral("Link color against text color 2.99:1: not distinguishable "
+                                "without underline"));
+        chooseVision(w, w.mnuVisionAchromatopsia);
+        QCOMPARE(painted(w)[2], QStringLiteral("959595")); // luminance 0.30002 as grey
+        QCOMPARE(fileCommandState(w), before);
+        chooseVision(w, w.mnuDarkVariant);
+        QVERIFY(!w.mnuDarkVariant->isChecked());
+        chooseVision(w, w.mnuVisionNormal);
+        QCOMPARE(painted(w), QStringList({"FFFFFF", "000000", "0000EE", "551A8B", "FF0000"}));
+        QCOMPARE(heard(w), light);
+        QCOMPARE(w.Label6->text(), QStringLiteral("HTML Color Display:"));
+    }
+
+    // In the dark view a readout below AA offers the fix of the page's own colour, whose level
+    // the variant holds: link FF8011 on white fails, so its variant is held to nothing. The fix
+    // makes the light link B85D0D (see fix()), and the variant, derived again, holds AA.
+    void fixInTheDarkView() {
+        Window t;
+        QVERIFY(startWith(t, schemeBytes({"FFFFFF", "000000", "FF8011", "767676", "000080"})));
+        frmMain& w = t.w();
+        QTest::keyClick(w.windowHandle(), Qt::Key_D, Qt::ControlModifier);
+        ContrastReadout* link = w.lblContrastLink;
+        QVERIFY(link->offersFix());
+        QVERIFY(link->text().endsWith(QLatin1String(" fails")));
+        QHelpEvent hover(QEvent::ToolTip, link->rect().center(), link->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(link, &hover);
+        QVERIFY(link->toolTip().startsWith(
+            QStringLiteral("Click to make the link color pass AA: B85D0D\n")));
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(holders(w), QStringList({"FFFFFF", "000000", "B85D0D", "767676", "000080"}));
+        QVERIFY(w.mnuDarkVariant->isChecked());
+        QVERIFY(!link->offersFix());
+        QVERIFY(link->text().endsWith(QLatin1String(" AA")) ||
+                link->text().endsWith(QLatin1String(" AAA")));
+        QCOMPARE(hexText(w.LinkColor->ForeColor()), QStringLiteral("B85D0D"));
+        QVERIFY(painted(w)[2] != QLatin1String("B85D0D"));
     }
 
     void simulation_data() {

@@ -306,9 +306,9 @@ private slots:
                                                         w->mnuExport_Scheme, w->mnuExit}));
         QList<QAction*> edit = w->HDEdit->actions();
         edit.removeIf([](const QAction* a) { return a->isSeparator(); });
-        QCOMPARE(edit,
-                 (QList<QAction*>{w->mnuCopyHex, w->mnuCopyRGB, w->mnuCopyHSL, w->mnuCopyOKLCH,
-                                  w->mnuCopyScheme, w->mnuPasteColor, w->mnuPickColor}));
+        QCOMPARE(edit, (QList<QAction*>{w->mnuCopyHex, w->mnuCopyRGB, w->mnuCopyHSL,
+                                        w->mnuCopyOKLCH, w->mnuCopyScheme, w->mnuCopySchemeDark,
+                                        w->mnuPasteColor, w->mnuPickColor}));
         QCOMPARE(w->HDAbout->actions(), (QList<QAction*>{w->mnuContents, w->mnuAbout}));
     }
 
@@ -346,6 +346,14 @@ private slots:
             << "mnuPasteColor"
             << "HDEdit"
             << "Paste Color" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V) << true;
+        QTest::newRow("mnuCopySchemeDark")
+            << "mnuCopySchemeDark"
+            << "HDEdit"
+            << "Copy Scheme as CSS with Dark Variant" << QKeySequence() << true;
+        QTest::newRow("mnuDarkVariant")
+            << "mnuDarkVariant"
+            << "HDView"
+            << "Dark Variant" << QKeySequence(Qt::CTRL | Qt::Key_D) << true;
         QTest::newRow("mnuCopyScheme") << "mnuCopyScheme"
                                        << "HDEdit"
                                        << "Copy Scheme as CSS" << QKeySequence() << true;
