@@ -108,9 +108,13 @@ const SchemeColors& frmMain::darkVariant(const SchemeColors& light) {
     return darkOf_->second;
 }
 
+// The caption says which variant the sample display shows; the longer one takes the display's
+// whole width.
 void frmMain::mnuDarkVariant_Click() {
-    Label6->setText(mnuDarkVariant->isChecked() ? QStringLiteral("HTML Color Display (dark):")
-                                                : QStringLiteral("HTML Color Display:"));
+    const bool dark = mnuDarkVariant->isChecked();
+    Label6->setText(dark ? QStringLiteral("HTML Color Display (dark):")
+                         : QStringLiteral("HTML Color Display:"));
+    Label6->resize(twipsToPixels(dark ? 2535 : 1695), Label6->height());
     UpdateContrastReadouts();
 }
 
