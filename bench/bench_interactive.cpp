@@ -2,8 +2,8 @@
 // the code view closed and open, palette clicks, the palette and the strip from the keyboard,
 // key releases in the value fields, target choices, the copy commands, Paste Color, scheme
 // opening and the update of the contrast readouts. With --preview (on a real X display) it times
-// the first and later page previews instead. Prints one table row per figure: median and 99th
-// percentile.
+// the first and later page previews instead, and how fast the open preview follows changes.
+// Prints one table row per figure: median and 99th percentile.
 
 #include <QAction>
 #include <QApplication>
@@ -222,6 +222,111 @@ int previews(frmMain& w) {
     return 0;
 }
 
+// The colour the preview's browser paints in the middle of its view, packed; -1 without one.
+int32_t previewPixel(frmMain& w) {
+    QWidget* preview = w.Preview().window();
+    QWidget* view = preview ? preview->findChild<QWidget*>(QStringLiteral("WB1")) : nullptr;
+    if (!view)
+        return -1;
+    const QRgb rgb = view->grab().toImage().pixel(264, 300);
+    return qRed(rgb) | qGreen(rgb) << 8 | qBlue(rgb) << 16;
+}
+
+// From a change of the page's background to the preview painting it, read back from the
+// browser's rendering: single palette picks, and every move of a 200-move strip drag paced as a
+// mouse reports (8 ms apart), where a move counts as shown once its colour or a later one is
+// painted. Then the drag's own timings with the preview following.
+int follow(frmMain& w) {
+    w.Combo->setCurrentIndex(0);
+    emit w.Combo->activated(0);
+    QElapsedTimer clock;
+    clock.start();
+    const auto waitFor = [&](int32_t color, qint64 since) {
+        while (previewPixel(w) != color) {
+            if (clock.elapsed() - since > 2000)
+                return -1.0;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        }
+        return double(clock.nsecsElapsed()) / 1e6 - double(since);
+    };
+    std::vector<double> picks;
+    for (int i = 0; i < 60; ++i) {
+        PaletteCell* cell = w.pc((i * 37 + 5) % frmMain::PaletteCells);
+        if (cell->BackColor() == previewPixel(w))
+            continue;
+        const qint64 start = clock.elapsed();
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), cell->mapToGlobal(QPointF(3, 3)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(cell, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3),
+                            cell->mapToGlobal(QPointF(3, 3)), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(cell, &release);
+        const double ms = waitFor(cell->BackColor(), start);
+        if (ms < 0) {
+            std::printf("the preview did not follow a pick\n");
+            return 1;
+        }
+        picks.push_back(ms * 1000);
+    }
+    row("preview follows a palette pick, change to pixels", picks);
+
+    paletteClicks(w, 1);
+    BrightnessStrip* strip = w.picBrightness;
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 2), strip->mapToGlobal(QPointF(10, 2)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(strip, &press);
+    std::vector<std::pair<int32_t, qint64>> moves; // colour and time of each move
+    std::vector<double> shown;
+    size_t firstWaiting = 0;
+    const auto poll = [&] {
+        const int32_t painted = previewPixel(w);
+        for (size_t j = moves.size(); j-- > firstWaiting;) {
+            if (moves[j].first != painted)
+                continue;
+            const double now = double(clock.nsecsElapsed()) / 1e3;
+            for (; firstWaiting <= j; ++firstWaiting)
+                shown.push_back(now - double(moves[firstWaiting].second) * 1000);
+            break;
+        }
+    };
+    for (int i = 0; i < 200; ++i) {
+        // Down 180 rows and back up, a new colour at every move.
+        const QPointF at(10, i < 180 ? 3 + i : 3 + 360 - i);
+        QMouseEvent move(QEvent::MouseMove, at, strip->mapToGlobal(at), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(strip, &move);
+        // A move to a row of the same colour changes nothing to show.
+        if (moves.empty() || moves.back().first != w.lblCurrColor->BackColor())
+            moves.emplace_back(w.lblCurrColor->BackColor(), clock.elapsed());
+        const qint64 next = clock.elapsed() + 8;
+        while (clock.elapsed() < next) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            poll();
+        }
+    }
+    const qint64 end = clock.elapsed();
+    while (firstWaiting < moves.size() && clock.elapsed() - end < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        poll();
+    }
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10),
+                        strip->mapToGlobal(QPointF(10, 10)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(strip, &release);
+    if (firstWaiting < moves.size()) {
+        std::printf("the preview did not follow the drag to its end\n");
+        return 1;
+    }
+    row("preview follows a 200-move strip drag, change to pixels", shown);
+
+    w.ViewCode_Click();
+    settle();
+    dragStrip(w, 100);
+    row("strip drag, code view open, preview following", dragStrip(w, 1000));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -236,7 +341,7 @@ int main(int argc, char** argv) {
     settle();
 
     if (argc > 1 && QByteArray(argv[1]) == "--preview")
-        return previews(w);
+        return previews(w) || follow(w);
 
     std::printf("| figure | median | 99th percentile | events |\n|---|---|---|---|\n");
     w.Combo->setCurrentIndex(2); // Link Color: every pick reaches a target and the page texts

@@ -56,4 +56,6 @@ awk -F'|' '/contrast readouts update/ { printf "| %s | | median %s, p99 %s |\n",
 echo "| SortStrings of 10,000 names | 20 ms or less | $(sort_ms 10000) |"
 awk -F'|' '/first preview/ { printf "| first preview | 350 ms or less | %s |\n", $3 }' preview.txt
 awk -F'|' '/later preview/ { printf "| later preview | 60 ms or less | median %s |\n", $3 }' preview.txt
+awk -F'|' '/preview follows/ { printf "| %s | median 50 ms, p99 200 ms | median %s, p99 %s |\n", $2, $3, $4 }' preview.txt
+awk -F'|' '/preview following/ { printf "| %s | median 100 us, p99 1 ms | median %s, p99 %s |\n", $2, $3, $4 }' preview.txt
 awk -F'|' '/opening a scheme/ { printf "| opening a scheme file | 2 ms or less | median %s, p99 %s |\n", $3, $4 }' interactive.txt

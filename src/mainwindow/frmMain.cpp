@@ -363,6 +363,7 @@ void frmMain::connectHandlers() {
 
     for (QLineEdit* field : {txtHue, txtSat, txtBri, txtRed, txtGreen, txtBlue, txtHex, LastFile})
         field->installEventFilter(this);
+    connectPreviewFollower();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -26,6 +26,7 @@
 #include "windows/PreviewLoader.h"
 
 class BrightnessStrip;
+class PreviewFollower;
 class ContrastReadout;
 class PageTextBox;
 class SampleLabel;
@@ -208,6 +209,9 @@ private:
     // Shows the scheme file's name in the caption and keeps it as the scheme's title.
     void showSchemeCaption(const QString& fileTitle);
     void showWarning(const QString& text);
+    bool writePreviewPage(const QString& text);
+    QString previewPagePath() const;
+    void connectPreviewFollower();
     void buildContrastReadouts(QWidget* client);
     void placeContrastReadouts(bool codeViewOpen);
     void setCodeViewReachable(bool reachable);
@@ -311,6 +315,7 @@ public:
     QAction* mnuVisionTritanopia = nullptr;
     QAction* mnuVisionAchromatopsia = nullptr;
     QAction* mnuDarkVariant = nullptr;
+    QAction* mnuPreviewFollows = nullptr;
     QMenu* HDAbout = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
@@ -321,6 +326,7 @@ private:
     std::array<PaletteCell*, PaletteCells> pc_{};
     std::array<Target, 5> targets_{};
     PreviewLoader preview_;
+    PreviewFollower* follower_ = nullptr;
     int left_ = 0;
     int top_ = 0;
     int height_ = 0;

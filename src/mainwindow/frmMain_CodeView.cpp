@@ -12,12 +12,14 @@
 #include "page/PageTextBox.h"
 #include "platform/Design.h"
 #include "platform/Platform.h"
+#include "windows/PreviewFollower.h"
 
 void frmMain::BuildPageCode() {
     const PageColors colors = pageColors();
     BodyString->setPageText(DefaultHtmlPage(colors));
     CSSString->setPageText(CssHtmlPage(colors));
     UpdateContrastReadouts();
+    follower_->changed();
 }
 
 PageColors frmMain::pageColors() const {
@@ -69,6 +71,7 @@ void frmMain::setCodeViewReachable(bool reachable) {
 }
 
 void frmMain::TabMain_Click() {
+    follower_->changed();
     const QString name = TabMain->tabText(TabMain->currentIndex());
     if (name == QLatin1String("Default HTML Page")) {
         frmHTMLBody->show();

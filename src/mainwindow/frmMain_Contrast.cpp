@@ -169,6 +169,11 @@ void frmMain::buildViewMenu() {
     mnuDarkVariant->setCheckable(true);
     mnuDarkVariant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(mnuDarkVariant, &QAction::triggered, this, [this] { mnuDarkVariant_Click(); });
+    HDView->addSeparator();
+    mnuPreviewFollows = HDView->addAction(QStringLiteral("Preview Follows Changes"));
+    mnuPreviewFollows->setObjectName(QStringLiteral("mnuPreviewFollows"));
+    mnuPreviewFollows->setCheckable(true);
+    mnuPreviewFollows->setChecked(true);
 }
 
 // Only the sample display is drawn as seen with the chosen vision; the colours themselves,

@@ -115,6 +115,9 @@ bool PreviewLoader::Show(const QUrl& url, QString* error) {
                 *error = QStringLiteral("The preview window could not be created.");
             return false;
         }
+        connect(window_, SIGNAL(followed()), this, SIGNAL(followed()));
+        connect(window_, SIGNAL(reloadNeeded()), this, SIGNAL(reloadNeeded()));
+        connect(window_, &QObject::destroyed, this, &PreviewLoader::closed);
     }
 
     window_->show();
@@ -127,6 +130,16 @@ bool PreviewLoader::Show(const QUrl& url, QString* error) {
         return false;
     }
     return true;
+}
+
+void PreviewLoader::Follow(const QString& html) {
+    if (window_)
+        QMetaObject::invokeMethod(window_, "follow", Qt::DirectConnection, Q_ARG(QString, html));
+}
+
+void PreviewLoader::ReloadKeepingScroll() {
+    if (window_)
+        QMetaObject::invokeMethod(window_, "reloadKeepingScroll", Qt::DirectConnection);
 }
 
 void prepareBrowserEnvironment() {

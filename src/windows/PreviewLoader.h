@@ -4,13 +4,15 @@
 // the first time a preview is asked for. This class loads it, keeps the open window and
 // reuses it.
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
-class PreviewLoader {
+class PreviewLoader : public QObject {
+    Q_OBJECT
 public:
     // Shows the preview window (bringing an open one to the front) and navigates it to url.
     // False, with the reason in error, when the browser library cannot be loaded.
@@ -18,6 +20,12 @@ public:
 
     // The open preview window, or nullptr.
     QWidget* window() const { return window_; }
+
+    // Brings the open preview up to the page's new text: in place where only colours changed,
+    // then followed(); otherwise reloadNeeded(), after which the page's file is written and
+    // ReloadKeepingScroll() called. Nothing happens without an open preview.
+    void Follow(const QString& html);
+    void ReloadKeepingScroll();
 
     // File name of the browser library.
     static QString libraryFileName();
@@ -28,6 +36,12 @@ public:
     // Adds a folder to look in last; for programs that do not sit in a program folder of their
     // own, such as the tests.
     static void addLibraryFolder(const QString& folder);
+
+signals:
+    void followed();
+    void reloadNeeded();
+    // The preview window has closed.
+    void closed();
 
 private:
     QPointer<QWidget> window_;

@@ -243,7 +243,8 @@ private slots:
         for (QAction* item : items)
             captions << item->text() + (item->isChecked() ? "*" : "");
         QCOMPARE(captions, QStringList({"Normal Vision*", "Protanopia", "Deuteranopia",
-                                        "Tritanopia", "Achromatopsia", "", "Dark Variant"}));
+                                        "Tritanopia", "Achromatopsia", "", "Dark Variant", "",
+                                        "Preview Follows Changes*"}));
         for (QAction* choice : {items[3], items[3], items[1], items[0]}) {
             chooseVision(w, choice);
             for (QAction* item : items.first(5))

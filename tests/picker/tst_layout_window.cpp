@@ -354,6 +354,9 @@ private slots:
             << "mnuDarkVariant"
             << "HDView"
             << "Dark Variant" << QKeySequence(Qt::CTRL | Qt::Key_D) << true;
+        QTest::newRow("mnuPreviewFollows") << "mnuPreviewFollows"
+                                           << "HDView"
+                                           << "Preview Follows Changes" << QKeySequence() << true;
         QTest::newRow("mnuCopyScheme") << "mnuCopyScheme"
                                        << "HDEdit"
                                        << "Copy Scheme as CSS" << QKeySequence() << true;

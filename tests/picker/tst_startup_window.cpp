@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "windows/ProgramIcon.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -274,6 +275,41 @@ private slots:
         frmMain again(platform);
         QCOMPARE(again.LastFile->text(), StartMessage);
         QCOMPARE(again.windowTitle(), QStringLiteral("Tintara"));
+    }
+
+    // View > Preview Follows Changes is remembered under a key of its own; a settings file that
+    // never had it keeps its bytes while the choice is the default, on.
+    void previewFollowsRemembered_data() {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<bool>("toggle");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray plain = "[Settings]\r\nLastFile=mine.tnx\r\n";
+        QTest::newRow("never chosen") << plain << true << false << plain;
+        QTest::newRow("turned off")
+            << plain << true << true << plain + "PreviewFollowsChanges=False\r\n";
+        QTest::newRow("off, turned on")
+            << QByteArray("[Settings]\r\nPreviewFollowsChanges=false\r\nLastFile=mine.tnx\r\n")
+            << false << true
+            << QByteArray("[Settings]\r\nPreviewFollowsChanges=True\r\nLastFile=mine.tnx\r\n");
+    }
+    void previewFollowsRemembered() {
+        QFETCH(QByteArray, config);
+        QFETCH(bool, on);
+        QFETCH(bool, toggle);
+        QFETCH(QByteArray, after);
+        FakePlatform platform;
+        platform.writeFile(QStringLiteral("Config.ini"), config);
+        platform.writeFile(QStringLiteral("Templates/mine.tnx"),
+                           schemeBytes({"FF8011", "3A7BC4", "2D9C4E", "F2E6D9", "090707"}));
+        frmMain w(platform);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.mnuPreviewFollows->isChecked(), on);
+        if (toggle)
+            w.mnuPreviewFollows->trigger();
+        QVERIFY(w.close());
+        QCOMPARE(platform.readFile(QStringLiteral("Config.ini")), after);
     }
 
     void closingStoresTheOpenedScheme_data() { addFolderRows(); }
