@@ -16,7 +16,7 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 
 void TextBox::limitEdit() {
     const QString after = text();
-    const TypedText kept = LimitTypedText(before_, after, cursorPosition(), maxLength_);
+    const TypedText kept = LimitTypedText(before_, after, cursorPosition(), typedLimit_);
     if (kept.text == after)
         return;
     setText(kept.text);
