@@ -28,8 +28,6 @@ private slots:
     void readLines();
     void bytesAboveAsciiAndNulSurvive();
     void veryLongSingleLine();
-    void looksLikeScheme_data();
-    void looksLikeScheme();
 };
 
 void TestSchemeFile::fileTextForDefaults() {
@@ -144,34 +142,6 @@ void TestSchemeFile::veryLongSingleLine() {
     lines = ReadSchemeLines(content);
     QCOMPARE(lines[0].size(), size);
     QCOMPARE(lines[1], QStringLiteral("second"));
-}
-
-void TestSchemeFile::looksLikeScheme_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("reason"); // empty: it is a scheme
-    const QString binary = QStringLiteral("It is not a color scheme: it holds binary data.");
-    const QString none =
-        QStringLiteral("It is not a color scheme: none of its section lines names a page color.");
-    const QByteArray written = SchemeFileText({"FF8011", "123456", "9A3B2C", "0F5E81", "A86D42"});
-    QTest::newRow("written by the program") << written << QString();
-    QTest::newRow("one section named among misspelled ones")
-        << QByteArray("[Backgruond]\r\n123456\r\nfoo\r\n654321\r\n\r\nABCDEF\r\n[VLink Color]\r\n")
-        << QString();
-    QTest::newRow("blanks and case") << QByteArray("x\n1\n  [alink COLOR]\t\n") << QString();
-    QTest::newRow("a single line") << QByteArray("[Background Color]") << QString();
-    QTest::newRow("NUL after the tenth line") << written + QByteArray("\0", 1) << QString();
-    QTest::newRow("empty") << QByteArray() << none;
-    QTest::newRow("a name on a value line only") << QByteArray("x\r\n[Link Color]\r\n") << none;
-    QTest::newRow("prose") << QByteArray("Colors\nbackground: FEDCBA\n") << none;
-    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << binary;
-}
-
-void TestSchemeFile::looksLikeScheme() {
-    QFETCH(QByteArray, content);
-    QFETCH(QString, reason);
-    QString given;
-    QCOMPARE(LooksLikeScheme(content, &given), reason.isEmpty());
-    QCOMPARE(given, reason);
 }
 
 QTEST_APPLESS_MAIN(TestSchemeFile)

@@ -533,36 +533,35 @@ void TestSchemeFilesWindow::openFailure() {
 
 void TestSchemeFilesWindow::namedFileOpensAsOpenDoes_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("shown"); // a line of what either way leaves
+    QTest::addColumn<QString>("shown"); // a line of what both ways leave
     QTest::newRow("scheme") << "named.tnx"
                             << "caption Tintara - [named.tnx]";
     QTest::newRow("missing") << "gone.tnx"
-                             << "The color scheme \"DIR/elsewhere/gone.tnx\" could not be "
-                                "opened.\nNo such file or directory";
+                             << "The color scheme \"DIR/gone.tnx\" could not be opened.\nNo such "
+                                "file or directory";
 }
 
-// A file named on the command line opens as the Open command opens the same file: the same
-// window afterwards, the same message, the same settings written at the close.
+// A file named on the command line opens as the Open command opens it: the same window, message
+// and settings written at the close.
 void TestSchemeFilesWindow::namedFileOpensAsOpenDoes() {
     QFETCH(QString, name);
     QFETCH(QString, shown);
     QStringList outcome[2];
     for (int named = 0; named < 2; ++named) {
         Window t;
-        t.platform.writeFile(QStringLiteral("elsewhere/named.tnx"),
+        t.platform.writeFile("named.tnx",
                              schemeBytes({"FF8011", "123456", "9A3B2C", "0F5E81", "A86D42"}));
         QVERIFY(t.start());
         clickCell(t.w(), 186);
-        const QString path = t.platform.path(QStringLiteral("elsewhere/") + name);
         if (named)
-            t.w().OpenSchemeFile(path);
+            t.w().OpenSchemeFile(t.platform.path(name));
         else
-            openByButton(t.platform, t.w(), path);
+            openByButton(t.platform, t.w(), t.platform.path(name));
         outcome[named] = fileCommandState(t.w());
         for (const FakePlatform::Message& message : t.platform.messages)
             outcome[named] << QString(message.text).replace(t.platform.dir.path(), "DIR");
         t.w().close();
-        outcome[named] << t.platform.readFile(QStringLiteral("Config.ini"));
+        outcome[named] << t.platform.readFile("Config.ini");
     }
     QCOMPARE(outcome[1], outcome[0]);
     QVERIFY2(outcome[0].contains(shown), qPrintable(outcome[0].join(u'\n')));
