@@ -13,7 +13,8 @@
 #    read-only prefix with a temporary home (HOME and XDG_* pointing into it), shows its window,
 #    seeds the user's Templates with the sample schemes, reopens a sample scheme named in its
 #    settings, opens a scheme file that the Exec line's %f names (relative to the current
-#    folder), and writes its settings into the home's config folder when it is closed.
+#    folder) or says that it cannot, and writes its settings into the home's config folder when
+#    it is closed.
 #
 # Root may write anywhere, so for root "chmod -R a-w" would not make the prefix read-only. When
 # run as root (as CI is), the program therefore runs as the unprivileged user nobody, for whom
@@ -78,6 +79,14 @@ if [ "${1:-}" = "--run-installed" ]; then
         echo "window shown: \"$title\""
         $during
         kill -TERM "$pid"
+        for _ in $(seq $((STARTUP_WAIT * 5))); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.2
+        done
+        if kill -0 "$pid" 2>/dev/null; then
+            kill -KILL "$pid"
+            fail "the program did not end after SIGTERM"
+        fi
         wait "$pid" || fail "the program ended with status $? after SIGTERM"
     }
 
@@ -110,6 +119,19 @@ if [ "${1:-}" = "--run-installed" ]; then
     cd "$HOME"
     grep -q "^LastFile=site.tnx" "$settings" || fail "the opened file is not the one remembered"
     echo "scheme file opened through the Exec line and remembered: site.tnx"
+
+    # Fourth start: a file that is not there. A message box says so over the window (which
+    # starts without a scheme: the one remembered is not in the Templates folder), and SIGTERM,
+    # which closes both, ends the program.
+    message_shown() {
+        for _ in $(seq $((STARTUP_WAIT * 5))); do
+            [ "$(xwininfo -root -tree | grep -cF '"Tintara": ("tintara"')" -ge 2 ] && return 0
+            sleep 0.2
+        done
+        fail "no message box over the window"
+    }
+    run_program "Tintara" message_shown gone.tnx
+    echo "a file that is not there: the message shown over the window"
 
     [ ! -e "$XDG_RUNTIME_DIR/Tintara/Temp" ] || fail "the preview folder was left behind"
     changed=$(find "$PREFIX" -newer "$HOME/before-run" | head -n 5)

@@ -37,9 +37,12 @@ int main(int argc, char** argv) {
     frmMain window(platform);
     window.show();
     // A scheme named on the command line, as the desktop names a file opened with the program,
-    // opens as the Open command opens one; one that cannot be read says so over the window.
-    if (!command.WindowFile().isEmpty())
-        window.OpenSchemeFile(command.WindowFile());
+    // opens as the Open command opens one; one that cannot be read says so over the window. It
+    // opens once the event loop runs, so that a termination signal that closes the message box
+    // and the window also ends the program.
+    if (const QString file = command.WindowFile(); !file.isEmpty())
+        QMetaObject::invokeMethod(
+            &window, [&window, file] { window.OpenSchemeFile(file); }, Qt::QueuedConnection);
     // The program ends when its last window has closed: an open preview outlives the main
     // window.
     return QApplication::exec();
