@@ -35,5 +35,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# No maintainer scripts: the MIME type in /usr/share/mime/packages and the desktop entry in
+# /usr/share/applications reach the system's databases through the file triggers of
+# shared-mime-info and desktop-file-utils, which dpkg runs whenever a package installs or removes
+# files in those folders.
 
 include(CPack)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tintara and runs every benchmark: the logic benchmarks, the
 # interactive paths of the real main window (offscreen), the page previews and the start-up
-# time and memory of the whole program, measured from outside on Xvfb beside a bare Qt window.
+# time and memory of the whole program, measured from outside on Xvfb beside a bare Qt window,
+# and the command line's check of one scheme file, without a display.
 # Ends with a table of the figures. TINTARA_BENCH_COMPARE may name the tintara of another build
 # (the one before a change, say), whose start-up is then measured in the same run.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -34,6 +35,25 @@ if [ -n "${TINTARA_BENCH_COMPARE:-}" ]; then
         2>/dev/null | tee compare.txt
 fi
 
+echo
+echo "== The command line: --check of one scheme file, without a display"
+# The median of 31 runs, each timed by the shell around the process (start to exit).
+check_ms() {
+    local program="$1" sample="$2" t0 t1 times=()
+    unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    "$program" --check "$sample" >/dev/null || true # warm-up
+    for _ in $(seq 31); do
+        t0=${EPOCHREALTIME//[.,]/}
+        "$program" --check "$sample" >/dev/null || true
+        t1=${EPOCHREALTIME//[.,]/}
+        times+=($((t1 - t0)))
+    done
+    printf '%s\n' "${times[@]}" | sort -n | sed -n 16p | awk '{ printf "%.1f ms\n", $1 / 1000 }'
+}
+sample="$TINTARA_ROOT/data/Templates/Ocean.tnx"
+check=$(check_ms ./tintara "$sample")
+echo "tintara --check $(basename "$sample"): median $check"
+
 sort_ms() {
     awk '$1 == "BM_SortStrings/'"$1"'" { print $2 " " $3 }' logic.txt
 }
@@ -53,6 +73,7 @@ fi
 awk -F'|' '/strip drag/ { printf "| %s | median 100 us, p99 1 ms | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
 awk -F'|' '/palette click|palette key|strip key|key release|target chosen|Copy |Paste / { printf "| %s | median 200 us | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
 awk -F'|' '/contrast readouts update/ { printf "| %s | | median %s, p99 %s |\n", $2, $3, $4 }' interactive.txt
+echo "| \`tintara --check\` of one scheme file, process start to exit | 50 ms or less | median $check |"
 echo "| SortStrings of 10,000 names | 20 ms or less | $(sort_ms 10000) |"
 awk -F'|' '/first preview/ { printf "| first preview | 350 ms or less | %s |\n", $3 }' preview.txt
 awk -F'|' '/later preview/ { printf "| later preview | 60 ms or less | median %s |\n", $3 }' preview.txt

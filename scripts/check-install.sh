@@ -6,11 +6,15 @@
 # 1. DESTDIR=... cmake --install BUILD --prefix /usr --strip, then every file is where it
 #    belongs, the icons have their sizes, no build path is left in the program, and the
 #    versions of the AppStream data and the change log are the project's.
-# 2. desktop-file-validate and appstreamcli validate --no-net pass without a hint.
+# 2. desktop-file-validate and appstreamcli validate --no-net pass without a hint; with the MIME
+#    and desktop databases of the prefix updated (as the system's triggers do when a package
+#    installs), a scheme file has the program's MIME type and opens with the program.
 # 3. The installed program, started from its desktop entry's Exec line under Xvfb from a
 #    read-only prefix with a temporary home (HOME and XDG_* pointing into it), shows its window,
 #    seeds the user's Templates with the sample schemes, reopens a sample scheme named in its
-#    settings, and writes its settings into the home's config folder when it is closed.
+#    settings, opens a scheme file that the Exec line's %f names (relative to the current
+#    folder) or says that it cannot, and writes its settings into the home's config folder when
+#    it is closed.
 #
 # Root may write anywhere, so for root "chmod -R a-w" would not make the prefix read-only. When
 # run as root (as CI is), the program therefore runs as the unprivileged user nobody, for whom
@@ -40,13 +44,21 @@ if [ "${1:-}" = "--run-installed" ]; then
     settings="$XDG_CONFIG_HOME/Tintara/Config.ini"
     templates="$XDG_DATA_HOME/Tintara/Templates"
 
-    # Starts the desktop entry's command, waits for a window with the given title, runs the
-    # given command while it is open, then closes it with SIGTERM and checks that it ended
-    # normally.
+    # Starts the desktop entry's command, with its %f standing for the file given (or dropped
+    # without one), waits for a window with the given title, runs the given command while it is
+    # open, then closes it with SIGTERM and checks that it ended normally.
     run_program() {
-        local title="$1" during="$2" pid id found=""
-        # shellcheck disable=SC2086 # the Exec line is split into words, as a desktop does
-        PATH="$PREFIX/bin:$PATH" $exec_line &
+        local title="$1" during="$2" file="${3:-}" pid id found="" word words=() command=()
+        # The Exec line is split into words, as a desktop does.
+        read -ra words <<<"$exec_line"
+        for word in "${words[@]}"; do
+            if [ "$word" = %f ]; then
+                if [ -n "$file" ]; then command+=("$file"); fi
+            else
+                command+=("$word")
+            fi
+        done
+        PATH="$PREFIX/bin:$PATH" "${command[@]}" &
         pid=$!
         for _ in $(seq $((STARTUP_WAIT * 5))); do
             # The program's top-level window of that title (class "tintara"), mapped.
@@ -67,6 +79,14 @@ if [ "${1:-}" = "--run-installed" ]; then
         echo "window shown: \"$title\""
         $during
         kill -TERM "$pid"
+        for _ in $(seq $((STARTUP_WAIT * 5))); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.2
+        done
+        if kill -0 "$pid" 2>/dev/null; then
+            kill -KILL "$pid"
+            fail "the program did not end after SIGTERM"
+        fi
         wait "$pid" || fail "the program ended with status $? after SIGTERM"
     }
 
@@ -89,6 +109,29 @@ if [ "${1:-}" = "--run-installed" ]; then
     run_program "Tintara - [$sample]" remove_settings
     grep -q "^LastFile=$sample" "$settings" || fail "the second close did not write the settings"
     echo "scheme reopened and settings written again: $sample"
+
+    # Third start: a scheme file opened from the desktop, named relative to the current folder.
+    # It opens as the Open command opens it and becomes the scheme remembered.
+    mkdir "$HOME/site"
+    cp "$PREFIX/share/tintara/Templates/$sample" "$HOME/site/site.tnx"
+    cd "$HOME/site"
+    run_program "Tintara - [site.tnx]" true site.tnx
+    cd "$HOME"
+    grep -q "^LastFile=site.tnx" "$settings" || fail "the opened file is not the one remembered"
+    echo "scheme file opened through the Exec line and remembered: site.tnx"
+
+    # Fourth start: a file that is not there. A message box says so over the window (which
+    # starts without a scheme: the one remembered is not in the Templates folder), and SIGTERM,
+    # which closes both, ends the program.
+    message_shown() {
+        for _ in $(seq $((STARTUP_WAIT * 5))); do
+            [ "$(xwininfo -root -tree | grep -cF '"Tintara": ("tintara"')" -ge 2 ] && return 0
+            sleep 0.2
+        done
+        fail "no message box over the window"
+    }
+    run_program "Tintara" message_shown gone.tnx
+    echo "a file that is not there: the message shown over the window"
 
     [ ! -e "$XDG_RUNTIME_DIR/Tintara/Temp" ] || fail "the preview folder was left behind"
     changed=$(find "$PREFIX" -newer "$HOME/before-run" | head -n 5)
@@ -116,7 +159,7 @@ for file in bin/tintara "$libdir/tintara/libtintara_preview.so" \
     "share/icons/hicolor/scalable/apps/$APP_ID.svg" \
     "share/icons/hicolor/48x48/apps/$APP_ID.png" \
     "share/icons/hicolor/256x256/apps/$APP_ID.png" \
-    "share/metainfo/$APP_ID.metainfo.xml" \
+    "share/metainfo/$APP_ID.metainfo.xml" "share/mime/packages/$APP_ID.xml" \
     share/man/man1/tintara.1.gz share/doc/tintara/copyright share/doc/tintara/changelog.gz; do
     [ -f "$prefix/$file" ] || fail "missing: /usr/$file"
     echo "/usr/$file"
@@ -155,6 +198,21 @@ report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo
     fail "appstreamcli: $report"
 ! grep -E '^[EWI]:' <<<"$report" || fail "appstreamcli: $report"
 echo "both clean"
+
+echo
+echo "== The scheme files' type"
+# Only the prefix's data, as a desktop that has it installed would see it.
+in_prefix=(env XDG_DATA_DIRS="$prefix/share" XDG_DATA_HOME="$work/none"
+    XDG_CONFIG_HOME="$work/none" XDG_CONFIG_DIRS="$work/none" PATH="$prefix/bin:$PATH")
+"${in_prefix[@]}" update-mime-database "$prefix/share/mime"
+"${in_prefix[@]}" update-desktop-database "$prefix/share/applications"
+scheme=$(ls "$prefix"/share/tintara/Templates/*.tnx | head -n 1)
+type=$("${in_prefix[@]}" gio info -a standard::content-type "$scheme" |
+    sed -n 's/^ *standard::content-type: //p')
+[ "$type" = application/x-tintara-scheme ] || fail "$(basename "$scheme") is of the type $type"
+opener=$("${in_prefix[@]}" gio mime application/x-tintara-scheme)
+grep -q "^Default application.*$APP_ID.desktop" <<<"$opener" || fail "$opener"
+echo "$(basename "$scheme"): $type, opened by $APP_ID.desktop"
 
 echo
 echo "== The installed program from a read-only prefix, with a temporary home"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the folders of src/ include one another in one direction only, from the top down:
 #
-#   main.cpp                        the entry point
+#   main.cpp CommandLine.*          the entry point and its command line (the top of src/)
 #   mainwindow/                     the main window
 #   picker/ page/ files/ windows/   widgets and logic of one subject each
 #   platform/                       the platform's services, backed by Qt
@@ -30,6 +30,12 @@ rank() {
 includes() {
     grep -rnoE '^#include "[a-z]+/[^"]+"' --include='*.cpp' --include='*.h' . |
         sed -E 's#^\./##; s#^([^:]+):([0-9]+):\#include "([a-z]+)/.*"$#\1:\2 \3#'
+    # A header at the top of src/ is the entry point's.
+    grep -rnoE '^#include "[A-Za-z]+\.h"' --include='*.cpp' --include='*.h' . |
+        sed -E 's#^\./##; s#^([^:]+):([0-9]+):\#include "(.*)"$#\1:\2 \3#' |
+        while read -r place header; do
+            if [ -f "$header" ]; then echo "$place main.cpp"; fi
+        done
 }
 
 if [ "${1:-}" = "--graph" ]; then
@@ -44,7 +50,7 @@ bad=0
 while read -r place to; do
     file=${place%%:*}
     from=${file%%/*}
-    [ "$from" = "$file" ] && from=$file # a file at the top of src/
+    [ "$from" = "$file" ] && from=main.cpp # a file at the top of src/: the entry point's layer
     [ "$from" = "$to" ] && continue
     r_from=$(rank "$from")
     r_to=$(rank "$to")

@@ -10,8 +10,9 @@ TINTARA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-webengine-d
     dbus-daemon librsvg2-bin)
 
 # What the check of the installed files needs: the validators of the desktop entry and the
-# AppStream data, and xwininfo to see the installed program's window.
-INSTALL_CHECK_PACKAGES=(desktop-file-utils appstream x11-utils)
+# AppStream data, the MIME database's tools and gio to ask it, and xwininfo to see the installed
+# program's window.
+INSTALL_CHECK_PACKAGES=(desktop-file-utils appstream shared-mime-info libglib2.0-bin x11-utils)
 
 # What the Debian package needs: dpkg-shlibdeps and dpkg-buildflags, file (which CPack uses to
 # find the binaries to strip and scan), and lintian.

@@ -47,3 +47,23 @@ Scheme ReadScheme(const QByteArray& content) {
     return {{lines[1], lines[3], lines[5], lines[7], lines[9]},
             {lines[0], lines[2], lines[4], lines[6], lines[8]}};
 }
+
+bool LooksLikeScheme(const QByteArray& content, QString* reason) {
+    const SchemeLines lines = ReadSchemeLines(content);
+    for (const QString& line : lines) {
+        if (line.contains(QChar::Null)) {
+            *reason = QStringLiteral("It is not a color scheme: it holds binary data.");
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        const QString section = lines[i].trimmed();
+        for (const char* name : kSectionLines) {
+            if (section.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    *reason = QStringLiteral("It is not a color scheme: none of its section lines names a page "
+                             "color.");
+    return false;
+}

@@ -27,3 +27,11 @@ struct Scheme {
     std::array<QString, 5> headers;
 };
 Scheme ReadScheme(const QByteArray& content);
+
+// Whether content reads as a colour scheme rather than some other file. The window opens any
+// file by position; a build's check must not pass a file that holds no scheme at all. False,
+// with the reason, when the first ten lines hold a NUL byte (binary data), or when none of the
+// five section lines (lines 1, 3, 5, 7, 9) is one of the five section names, compared without
+// the blanks around it and in any case. Every file the program writes passes, as does one with
+// sections misspelled, reordered or missing, so long as one of them names a page colour.
+bool LooksLikeScheme(const QByteArray& content, QString* reason);

@@ -133,6 +133,9 @@ public:
 
     // ---- files
     void mnuOpen_scheme_Click();
+    // Opens the scheme file at path: the Open command with the file chosen, and a file named on
+    // the command line. A file that cannot be read leaves the scheme as it was and says why.
+    void OpenSchemeFile(const QString& path);
     void OpenScheme_Click() { mnuOpen_scheme_Click(); }
     void mnuSave_Scheme_Click();
     void SaveScheme_Click() { mnuSave_Scheme_Click(); }

@@ -1,5 +1,6 @@
 // The main window's colour-scheme files: opening a scheme and saving the current one.
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include "files/SchemeFile.h"
@@ -54,14 +55,19 @@ void frmMain::mnuOpen_scheme_Click() {
     CD1.Filter = SchemeFilter;
     if (!CD1.ShowOpen())
         return;
+    OpenSchemeFile(CD1.FileName);
+}
+
+void frmMain::OpenSchemeFile(const QString& path) {
     // Read the whole file first: a file that cannot be read leaves the scheme as it was.
     QString error;
-    if (!readSchemeInto(CD1.FileName, &error)) {
-        showWarning(QStringLiteral("The color scheme \"%1\" could not be opened.\n%2")
-                        .arg(CD1.FileName, error));
+    if (!readSchemeInto(path, &error)) {
+        showWarning(
+            QStringLiteral("The color scheme \"%1\" could not be opened.\n%2").arg(path, error));
         return;
     }
-    LastFile->setText(CD1.FileTitle);
+    const QString fileTitle = QFileInfo(path).fileName();
+    LastFile->setText(fileTitle);
     BuildPageCode();
     txtHex->setText(backC->text());
     loadSchemeColors();
@@ -72,7 +78,7 @@ void frmMain::mnuOpen_scheme_Click() {
     writeRGBFields(color);
     writeHexFieldAndHolder(color, false);
     txtHex2->setText(QStringLiteral("000000"));
-    showSchemeCaption(CD1.FileTitle);
+    showSchemeCaption(fileTitle);
 }
 
 void frmMain::mnuSave_Scheme_Click() {

@@ -52,6 +52,8 @@ private slots:
     void saveFailure();
     void openFailure_data();
     void openFailure();
+    void namedFileOpensAsOpenDoes_data();
+    void namedFileOpensAsOpenDoes();
 
     void startWithRememberedScheme();
     void backgroundLineLongerThanTheHexField_data();
@@ -527,6 +529,42 @@ void TestSchemeFilesWindow::openFailure() {
     QCOMPARE(fileCommandState(w), before);
     QCOMPARE(w.LastFile->text(), QStringLiteral("first.tnx"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tintara - [first.tnx]"));
+}
+
+void TestSchemeFilesWindow::namedFileOpensAsOpenDoes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown"); // a line of what both ways leave
+    QTest::newRow("scheme") << "named.tnx"
+                            << "caption Tintara - [named.tnx]";
+    QTest::newRow("missing") << "gone.tnx"
+                             << "The color scheme \"DIR/gone.tnx\" could not be opened.\nNo such "
+                                "file or directory";
+}
+
+// A file named on the command line opens as the Open command opens it: the same window, message
+// and settings written at the close.
+void TestSchemeFilesWindow::namedFileOpensAsOpenDoes() {
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QStringList outcome[2];
+    for (int named = 0; named < 2; ++named) {
+        Window t;
+        t.platform.writeFile("named.tnx",
+                             schemeBytes({"FF8011", "123456", "9A3B2C", "0F5E81", "A86D42"}));
+        QVERIFY(t.start());
+        clickCell(t.w(), 186);
+        if (named)
+            t.w().OpenSchemeFile(t.platform.path(name));
+        else
+            openByButton(t.platform, t.w(), t.platform.path(name));
+        outcome[named] = fileCommandState(t.w());
+        for (const FakePlatform::Message& message : t.platform.messages)
+            outcome[named] << QString(message.text).replace(t.platform.dir.path(), "DIR");
+        t.w().close();
+        outcome[named] << t.platform.readFile("Config.ini");
+    }
+    QCOMPARE(outcome[1], outcome[0]);
+    QVERIFY2(outcome[0].contains(shown), qPrintable(outcome[0].join(u'\n')));
 }
 
 void TestSchemeFilesWindow::startWithRememberedScheme() {
