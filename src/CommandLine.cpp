@@ -53,13 +53,14 @@ CommandLine::CommandLine(int argc, char** argv) {
                         "reaches the level, 1 when one falls short, 2 when a file cannot be "
                         "checked.")},
         {Level,
-         QStringLiteral("The level that --check holds text and links to: AA (4.5:1, the "
+         QStringLiteral("The level that --check holds the text colors to: AA (4.5:1, the "
                         "default) or AAA (7:1)."),
          QStringLiteral("level"), QStringLiteral("AA")},
         {Dark, QStringLiteral("With --check: checks the dark variant of each scheme as well.")},
         {Export,
-         QStringLiteral("Exports the scheme file as a GIMP palette (gpl), CSS (css) or design "
-                        "tokens (tokens), as the window does."),
+         QStringLiteral("Exports the scheme file as a GIMP palette (gpl), CSS (css), design "
+                        "tokens (tokens) or CSS with its dark variant (css-dark), as the window "
+                        "does."),
          QStringLiteral("format")},
         {{QStringLiteral("o"), Output},
          QStringLiteral("With --export: writes into this file instead of standard output."),
@@ -135,7 +136,7 @@ int CommandLine::exportScheme(FileSystem& files, std::FILE* out, std::FILE* err)
     const std::optional<ExportFormat> format = ExportFormatNamed(formatName);
     if (!format)
         return usageError(err, L("Unknown export format '") + formatName +
-                                   L("': use gpl, css or tokens."));
+                                   L("': use gpl, css, tokens or css-dark."));
     const QStringList paths = parser_.positionalArguments();
     if (paths.size() != 1)
         return usageError(err, paths.isEmpty() ? QStringLiteral("No scheme file to export.")

@@ -25,16 +25,15 @@ struct CheckLine {
 
 // The lines of a scheme, in the order of the window's readouts: each text colour against the
 // background as its readout's accessible name gives it ("Text contrast 21.00:1 AAA"), held to
-// the level (4.5 for AA, 7 for AAA); then the link colour against the text colour as the link
-// readout's tooltip gives it, held to 3:1 at either level (links that are not underlined must
-// stand out from the text around them by 3:1). A line that falls short ends with " - below AA",
-// " - below AAA" or " - below 3:1".
+// the level (4.5 for AA, 7 for AAA), a line that falls short ending with " - below AA" or
+// " - below AAA"; then the link colour against the text colour as the link readout's tooltip
+// gives it, which is only told: the page underlines its links, and only links shown without
+// underline need 3:1 against the text around them.
 QList<CheckLine> SchemeCheckLines(const PageColors& colors, CheckLevel level);
 
-// The lines of the dark variant of the scheme, added after the scheme's own lines when the
-// check asks for them; nullopt, with the reason, while there is none to check.
-std::optional<QList<CheckLine>> DarkVariantCheckLines(const PageColors& light, CheckLevel level,
-                                                      QString* reason);
+// The four contrast lines of the scheme's dark variant (colour/DarkVariant.h), held to the
+// level as the scheme's own, each beginning "Dark variant: ".
+QList<CheckLine> DarkVariantCheckLines(const PageColors& light, CheckLevel level);
 
 // The exit status of a check: every line passes, one falls short, a file could not be checked.
 enum class CheckStatus { Passes = 0, FallsShort = 1, NotChecked = 2 };
@@ -55,7 +54,8 @@ bool ReadSchemeFile(FileSystem& files, const QString& path, PageColors* colors, 
 // Reads and checks one file; dark adds the dark variant's lines.
 FileCheck CheckSchemeFile(FileSystem& files, const QString& path, CheckLevel level, bool dark);
 
-// The export formats by their names on the command line: "gpl", "css", "tokens" (in any case).
+// The export formats by their names on the command line: "gpl", "css", "tokens", "css-dark" (in
+// any case).
 std::optional<ExportFormat> ExportFormatNamed(const QString& name);
 
 // The bytes the window exports for the scheme of the file at path: the scheme is named after
