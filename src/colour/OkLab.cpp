@@ -132,6 +132,194 @@ Vec3 oklabToLms(const Vec3& lab) {
     return {root[0] * root[0] * root[0], root[1] * root[1] * root[1], root[2] * root[2] * root[2]};
 }
 
+// Ranges of values, of the three linear channels, and of luminance.
+struct Range {
+    double low = 0.0;
+    double high = 0.0;
+};
+using ChannelBox = std::array<Range, 3>;
+struct LuminanceRange {
+    double low = 0.0;
+    double high = 0.0;
+};
+
+// Arithmetic noise in the linear channels of a search step against the polynomials that bound
+// them, and the margin by which a bound luminance must clear a limit.
+constexpr double kChannelNoise = 1e-9;
+constexpr double kLuminanceMargin = 1e-9;
+// Arithmetic noise in a distance in OKLab.
+constexpr double kDistanceSlack = 1e-9;
+
+// The bytes a linear channel rounds to. Byte b (1..255) is the first one of the linear
+// values from threshold[b] on, where the encoded channel reaches (b - 0.5 - 1e-9) / 255, as
+// channelByte rounds; threshold[0] is 0. A value within kThresholdSlack of a threshold (its
+// relative size, far above the arithmetic noise of the transfer curve) may round either way.
+// Each of the kByteCells equal cells of linear values starts at the byte of its lowest value.
+constexpr int kByteCells = 1024;
+constexpr double kThresholdSlack = 1e-10;
+
+struct ByteTables {
+    std::array<double, 257> threshold{};
+    std::array<uint8_t, kByteCells> cellByte{};
+    std::array<double, 256> linear{}; // LinearChannel of each byte
+};
+
+const ByteTables& byteTables() {
+    static const ByteTables tables = [] {
+        ByteTables t;
+        for (int b = 1; b <= 255; ++b) {
+            t.threshold[static_cast<std::size_t>(b)] = SrgbToLinear((b - 0.5 - 1e-9) / 255.0);
+        }
+        t.threshold[256] = 2.0;
+        for (int b = 0; b <= 255; ++b) {
+            t.linear[static_cast<std::size_t>(b)] = LinearChannel(b);
+        }
+        int b = 0;
+        for (int cell = 0; cell < kByteCells; ++cell) {
+            const double x = static_cast<double>(cell) / kByteCells;
+            while (t.threshold[static_cast<std::size_t>(b + 1)] * (1.0 - kThresholdSlack) <= x) {
+                ++b;
+            }
+            t.cellByte[static_cast<std::size_t>(cell)] = static_cast<uint8_t>(b);
+        }
+        return t;
+    }();
+    return tables;
+}
+
+// The least byte a value of low..1 rounds to, and the largest one a value of 0..high rounds to
+// (0 <= low, high <= 1).
+std::pair<int, int> byteRange(double low, double high) {
+    const ByteTables& t = byteTables();
+    const auto thresholdAt = [&](int b) { return t.threshold[static_cast<std::size_t>(b)]; };
+    const auto cellOf = [](double x) {
+        return std::min(static_cast<std::size_t>(x * kByteCells), std::size_t{kByteCells - 1});
+    };
+    // Below every value from its cell's start on, the largest byte with a threshold surely at or
+    // below low; the smallest byte after which every threshold is surely above high.
+    int least = t.cellByte[cellOf(low)];
+    if (least > 0) {
+        --least;
+    }
+    while (thresholdAt(least + 1) * (1.0 + kThresholdSlack) <= low) {
+        ++least;
+    }
+    int most = t.cellByte[cellOf(high)];
+    while (thresholdAt(most + 1) * (1.0 - kThresholdSlack) <= high) {
+        ++most;
+    }
+    return {least, most};
+}
+
+// The luminance of colours whose clipped linear channels lie in box, rounded to 8 bits as
+// OklabToColor rounds them and measured as RelativeLuminance measures them.
+LuminanceRange roundedLuminance(const ChannelBox& box) {
+    const ByteTables& t = byteTables();
+    std::array<double, 3> low;
+    std::array<double, 3> high;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto [least, most] = byteRange(box[i].low, box[i].high);
+        low[i] = t.linear[static_cast<std::size_t>(least)];
+        high[i] = t.linear[static_cast<std::size_t>(most)];
+    }
+    return {LinearLuminance(low[0], low[1], low[2]), LinearLuminance(high[0], high[1], high[2])};
+}
+
+// The same, wider and quicker: rounding moves a linear channel by at most half a step of the
+// encoded channel times the steepest slope of the transfer curve, 2.4 / 1.055 at 1.
+LuminanceRange roughRoundedLuminance(const ChannelBox& box) {
+    constexpr double kReach = (0.5 + 1e-6) / 255.0 * (2.4 / 1.055);
+    return {LinearLuminance(std::max(box[0].low - kReach, 0.0), std::max(box[1].low - kReach, 0.0),
+                            std::max(box[2].low - kReach, 0.0)),
+            LinearLuminance(std::min(box[0].high + kReach, 1.0),
+                            std::min(box[1].high + kReach, 1.0),
+                            std::min(box[2].high + kReach, 1.0))};
+}
+
+// Cube roots below and above those of low and high (0 <= low, high <= 2). For any y > 0,
+// (2 y + x / y^2) / 3 is at least the cube root r of x (the mean of y, y and x / y^2 is at
+// least their geometric mean), and x over its square is at most r. Two Newton steps for the
+// inverse root from a guess off its bits bring y within about 1e-5 of r, which puts both
+// within about 1e-10 of it.
+Range cbrtRange(double low, double high) {
+    constexpr double kTiny = 1e-200;
+    const auto above = [](double x) {
+        double z = std::bit_cast<double>(0x553EF0FF289DD796ull - std::bit_cast<uint64_t>(x) / 3);
+        for (int i = 0; i < 2; ++i) {
+            z = z * (4.0 - x * z * z * z) * (1.0 / 3.0);
+        }
+        const double y = x * z * z;
+        return (2.0 * y + x / (y * y)) * (1.0 / 3.0) * (1.0 + 1e-15);
+    };
+    if (!(high > kTiny)) {
+        return {0.0, 1e-66};
+    }
+    Range r{0.0, above(high)};
+    if (low > kTiny) {
+        const double up = above(low);
+        r.low = low / (up * up) * (1.0 - 1e-15);
+    }
+    return r;
+}
+
+// The least and the largest distance between values of the ranges value and target.
+Range distanceRange(const Range& value, const Range& target) {
+    const double farthest = std::max(value.high - target.low, target.high - value.low);
+    if (value.high < target.low) {
+        return {target.low - value.high, farthest};
+    }
+    if (value.low > target.high) {
+        return {value.low - target.high, farthest};
+    }
+    return {0.0, farthest};
+}
+
+// Bounds of the distance in OKLab between a colour whose linear channels lie in clip and a
+// colour (L, c unitA, c unitB) with L and c in their ranges, measured along L, along the hue
+// direction and across it: OKLab of a colour is kLmsToOklab times the cube roots of its LMS,
+// and LMS grows with every channel.
+Range clipDistance(const ChannelBox& clip, const Vec3& unit, const Range& lightness,
+                   const Range& chroma) {
+    std::array<Range, 3> roots;
+    for (std::size_t j = 0; j < 3; ++j) {
+        double low = 0.0;
+        double high = 0.0;
+        for (std::size_t i = 0; i < 3; ++i) {
+            low += kLinearSrgbToLms[j][i] * clip[i].low;
+            high += kLinearSrgbToLms[j][i] * clip[i].high;
+        }
+        roots[j] = cbrtRange(low * (1.0 - 1e-12), high * (1.0 + 1e-12));
+    }
+    const auto along = [&](const Vec3& row) {
+        Range r;
+        for (std::size_t j = 0; j < 3; ++j) {
+            const double x = row[j] * roots[j].low;
+            const double y = row[j] * roots[j].high;
+            r.low += std::min(x, y);
+            r.high += std::max(x, y);
+        }
+        return Range{r.low - 1e-12, r.high + 1e-12};
+    };
+    Vec3 hue;
+    Vec3 across;
+    for (std::size_t j = 0; j < 3; ++j) {
+        hue[j] = unit[1] * kLmsToOklab[1][j] + unit[2] * kLmsToOklab[2][j];
+        across[j] = unit[1] * kLmsToOklab[2][j] - unit[2] * kLmsToOklab[1][j];
+    }
+    const Range dL = distanceRange(along(kLmsToOklab[0]), lightness);
+    const Range dHue = distanceRange(along(hue), chroma);
+    const Range dAcross = distanceRange(along(across), {0.0, 0.0});
+    return {std::sqrt(dL.low * dL.low + dHue.low * dHue.low + dAcross.low * dAcross.low),
+            std::sqrt(dL.high * dL.high + dHue.high * dHue.high + dAcross.high * dAcross.high)};
+}
+
+static_assert(std::all_of(kLinearSrgbToLms.begin(), kLinearSrgbToLms.end(),
+                          [](const Vec3& row) {
+                              return std::all_of(row.begin(), row.end(),
+                                                 [](double m) { return m > 0.0; });
+                          }),
+              "LMS grows with every linear channel");
+
 int32_t channelByte(double value) {
     const double scaled = std::floor(value * 255.0 + 0.5 + 1e-9);
     if (!(scaled > 0.0)) {
@@ -264,123 +452,251 @@ int32_t PackSrgb(const Vec3& rgb) {
     return PackRgb(channelByte(rgb[0]), channelByte(rgb[1]), channelByte(rgb[2]));
 }
 
-LuminanceBounds MappedLuminanceBounds(const Vec3& lab, int pieces) {
-    if (lab[0] >= 1.0) {
-        return {1.0, 1.0};
-    }
-    if (lab[0] <= 0.0) {
-        return {0.0, 0.0};
-    }
-    // Along the chroma c from 0 to the colour's own, at its lightness and hue, each cube root
-    // of LMS is L + c k_j; each linear channel is sum_j M_ij (L + c k_j)^3, a cubic in c.
-    const double L = lab[0];
-    const double chroma = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
-    Vec3 k{};
-    if (chroma > 0.0) {
-        for (std::size_t j = 0; j < 3; ++j) {
-            k[j] = (kOklabToLms[j][1] * lab[1] + kOklabToLms[j][2] * lab[2]) / chroma;
-        }
-    }
-    std::array<std::array<double, 4>, 3> cubic{}; // coefficients of c^0 .. c^3 per channel
-    for (std::size_t i = 0; i < 3; ++i) {
-        for (std::size_t j = 0; j < 3; ++j) {
-            const double m = kLmsToLinearSrgb[i][j];
-            cubic[i][0] += m * L * L * L;
-            cubic[i][1] += m * 3.0 * L * L * k[j];
-            cubic[i][2] += m * 3.0 * L * k[j] * k[j];
-            cubic[i][3] += m * k[j] * k[j] * k[j];
-        }
-    }
-    const auto at = [](const std::array<double, 4>& p, double c) {
-        return ((p[3] * c + p[2]) * c + p[1]) * c + p[0];
-    };
-    // Arithmetic noise in the channels, and what rounding to 8 bits adds in linear light: half
-    // a step of the encoded channel moves its linear value by at most 0.5 / 255 times the
-    // steepest slope of the transfer curve, 2.4 / 1.055 at 1.
-    constexpr double kNoise = 1e-9;
-    constexpr double kRounding = (0.5 + 1e-6) / 255.0 * (2.4 / 1.055);
-    const auto bound = [](double lo, double hi) {
-        return std::pair{std::max(std::clamp(lo - kNoise, 0.0, 1.0) - kRounding, 0.0),
-                         std::min(std::clamp(hi + kNoise, 0.0, 1.0) + kRounding, 1.0)};
-    };
-    const auto luminance = [](const std::array<std::pair<double, double>, 3>& range) {
-        return LuminanceBounds{LinearLuminance(range[0].first, range[1].first, range[2].first),
-                               LinearLuminance(range[0].second, range[1].second, range[2].second)};
-    };
-    const auto inside = [](double lo, double hi) { return lo >= kNoise && hi <= 1.0 - kNoise; };
+namespace {
 
-    // A colour inside sRGB is taken as it is.
-    std::array<std::pair<double, double>, 3> range;
-    bool colorInside = true;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const double v = at(cubic[i], chroma);
-        colorInside = colorInside && inside(v, v);
-        range[i] = bound(v, v);
-    }
-    if (colorInside) {
-        return luminance(range);
-    }
-    // Outside, the search only ever clips chromas beyond the first one where the colour leaves
-    // sRGB: the pieces of the chroma range that lie wholly inside are passed over. Each channel
-    // is bounded on a piece by its values at the piece's ends and at its turning points (the
-    // roots of 3 p3 c^2 + 2 p2 c + p1) within the piece.
-    std::array<std::array<double, 2>, 3> turns{};
-    std::array<std::array<double, 2>, 3> turnValues{};
-    std::array<int, 3> turnCount{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const auto& p = cubic[i];
-        const double qa = 3.0 * p[3];
-        const double qb = 2.0 * p[2];
-        const double qc = p[1];
-        const auto add = [&](double c) {
-            if (c > 0.0 && c < chroma) {
-                turns[i][turnCount[i]] = c;
-                turnValues[i][turnCount[i]++] = at(p, c);
+// The colours the chroma search gives at one hue and chroma over a range of lightness, bounded
+// as MappedLuminanceWithin describes. Along the chroma c at lightness lowL + t, 0 <= t <= T,
+// each cube root of LMS is lowL + t + c k_j, and each linear channel
+// sum_j M_ij (lowL + t + c k_j)^3 is A_i(c) + t B_i(c) + t^2 D_i(c) + t^3 E_i: a cubic, a
+// quadratic and a line in c, and the sum of the matrix row.
+class ChromaRun {
+public:
+    ChromaRun(const Vec3& lab, double lowL, double highL, double low, double high)
+        : lightness_{lowL, highL}, span_(highL - lowL), low_(low), high_(high) {
+        chroma_ = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
+        Vec3 k{};
+        if (chroma_ > 0.0) {
+            unit_ = {0.0, lab[1] / chroma_, lab[2] / chroma_};
+            for (std::size_t j = 0; j < 3; ++j) {
+                k[j] = kOklabToLms[j][1] * unit_[1] + kOklabToLms[j][2] * unit_[2];
             }
-        };
-        if (qa != 0.0) {
-            const double disc = qb * qb - 4.0 * qa * qc;
-            if (disc >= 0.0) {
-                const double root = std::sqrt(disc);
-                add((-qb - root) / (2.0 * qa));
-                add((-qb + root) / (2.0 * qa));
+        }
+        const double L = lowL;
+        // How fast a channel can change with c, for chromas up to this.
+        const double c = chroma_ + kChromaEpsilon;
+        for (std::size_t i = 0; i < 3; ++i) {
+            Terms& p = terms_[i];
+            for (std::size_t j = 0; j < 3; ++j) {
+                const double m = kLmsToLinearSrgb[i][j];
+                p.a[0] += m * L * L * L;
+                p.a[1] += m * 3.0 * L * L * k[j];
+                p.a[2] += m * 3.0 * L * k[j] * k[j];
+                p.a[3] += m * k[j] * k[j] * k[j];
+                p.b[0] += m * 3.0 * L * L;
+                p.b[1] += m * 6.0 * L * k[j];
+                p.b[2] += m * 3.0 * k[j] * k[j];
+                p.d[0] += m * 3.0 * L;
+                p.d[1] += m * 3.0 * k[j];
+                p.e += m;
             }
-        } else if (qb != 0.0) {
-            add(-qc / qb);
+            p.findTurns(chroma_);
+            p.slope = std::abs(p.a[1]) + 2.0 * std::abs(p.a[2]) * c +
+                      3.0 * std::abs(p.a[3]) * c * c +
+                      span_ * (std::abs(p.b[1]) + 2.0 * std::abs(p.b[2]) * c) +
+                      span_ * span_ * std::abs(p.d[1]);
         }
     }
-    LuminanceBounds bounds{2.0, -1.0};
-    bool leftSrgb = false;
-    Vec3 start;
-    for (std::size_t i = 0; i < 3; ++i) {
-        start[i] = cubic[i][0];
+
+    bool within() {
+        // A colour inside sRGB is only rounded.
+        const Values end = valuesAt(chroma_);
+        const ChannelBox own = boxOf(chroma_, end, chroma_, end);
+        if (inside(own)) {
+            return harmless(own);
+        }
+        // Outside, the search only ever clips chromas beyond the first one where the colour
+        // leaves sRGB: the pieces of the chroma range that lie wholly inside are passed over.
+        // A piece whose luminance may leave (low, high) counts only where the search can end
+        // in it: the search ends at a chroma m with a clipped colour within one JND of its
+        // unclipped colour, or one within the chroma precision above such a chroma or an
+        // in-gamut one. That needs a chroma of [m - epsilon, m] whose clipped colour is within
+        // one JND (an in-gamut colour is its own clipped colour); a piece where every such
+        // distance is more than one JND is passed over. Pieces are taken in the order of
+        // chroma, and one that may leave the range is split in halves, down to kDepth times.
+        return piecesWithin(0.0, valuesAt(0.0), chroma_, end, 0);
     }
-    for (int piece = 0; piece < pieces; ++piece) {
-        const double c0 = chroma * piece / pieces;
-        const double c1 = chroma * (piece + 1) / pieces;
-        bool pieceInside = true;
+
+private:
+    static constexpr int kDepth = 8;
+    // Pieces a bound may look at, a distance counting as two.
+    static constexpr int kBudget = 60;
+
+    // One channel's polynomials, the turning points of A in (0, chroma) and the vertex of B.
+    struct Terms {
+        std::array<double, 4> a{}; // c^0 .. c^3
+        std::array<double, 3> b{};
+        std::array<double, 2> d{};
+        double e = 0.0;
+        double slope = 0.0;
+        std::array<double, 2> turns{};
+        std::array<double, 2> turnValues{};
+        int turnCount = 0;
+        double vertex = 0.0;
+        double vertexValue = 0.0;
+        bool hasVertex = false;
+
+        double atA(double c) const { return ((a[3] * c + a[2]) * c + a[1]) * c + a[0]; }
+        double atB(double c) const { return (b[2] * c + b[1]) * c + b[0]; }
+
+        void findTurns(double chroma) {
+            const auto add = [&](double c) {
+                if (c > 0.0 && c < chroma) {
+                    turns[turnCount] = c;
+                    turnValues[turnCount++] = atA(c);
+                }
+            };
+            const double qa = 3.0 * a[3];
+            const double qb = 2.0 * a[2];
+            const double qc = a[1];
+            if (qa != 0.0) {
+                const double disc = qb * qb - 4.0 * qa * qc;
+                if (disc >= 0.0) {
+                    const double root = std::sqrt(disc);
+                    add((-qb - root) / (2.0 * qa));
+                    add((-qb + root) / (2.0 * qa));
+                }
+            } else if (qb != 0.0) {
+                add(-qc / qb);
+            }
+            if (b[2] != 0.0) {
+                vertex = -b[1] / (2.0 * b[2]);
+                vertexValue = atB(vertex);
+                hasVertex = true;
+            }
+        }
+    };
+
+    // A, B and D of each channel at one chroma.
+    struct Values {
+        Vec3 a;
+        Vec3 b;
+        Vec3 d;
+    };
+
+    Values valuesAt(double c) const {
+        Values v;
         for (std::size_t i = 0; i < 3; ++i) {
-            const double end = at(cubic[i], c1);
-            double lo = std::min(start[i], end);
-            double hi = std::max(start[i], end);
-            for (int t = 0; t < turnCount[i]; ++t) {
-                if (turns[i][t] > c0 && turns[i][t] < c1) {
-                    lo = std::min(lo, turnValues[i][t]);
-                    hi = std::max(hi, turnValues[i][t]);
+            const Terms& p = terms_[i];
+            v.a[i] = p.atA(c);
+            v.b[i] = p.atB(c);
+            v.d[i] = p.d[0] + p.d[1] * c;
+        }
+        return v;
+    }
+
+    // The channels over c0 <= c <= c1 and 0 <= t <= T: the range of A there (its values at
+    // the ends and turning points), with t B, t^2 D and t^3 E added at their extremes.
+    ChannelBox boxOf(double c0, const Values& v0, double c1, const Values& v1) const {
+        ChannelBox box;
+        const double T = span_;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const Terms& p = terms_[i];
+            Range r{std::min(v0.a[i], v1.a[i]), std::max(v0.a[i], v1.a[i])};
+            for (int t = 0; t < p.turnCount; ++t) {
+                if (p.turns[t] > c0 && p.turns[t] < c1) {
+                    r = {std::min(r.low, p.turnValues[t]), std::max(r.high, p.turnValues[t])};
                 }
             }
-            start[i] = end;
-            pieceInside = pieceInside && inside(lo, hi);
-            range[i] = bound(lo, hi);
+            if (T > 0.0) {
+                Range b{std::min(v0.b[i], v1.b[i]), std::max(v0.b[i], v1.b[i])};
+                if (p.hasVertex && p.vertex > c0 && p.vertex < c1) {
+                    b = {std::min(b.low, p.vertexValue), std::max(b.high, p.vertexValue)};
+                }
+                const Range d{std::min(v0.d[i], v1.d[i]), std::max(v0.d[i], v1.d[i])};
+                r.low += std::min(0.0, T * b.low) + std::min(0.0, T * T * d.low) +
+                         std::min(0.0, T * T * T * p.e);
+                r.high += std::max(0.0, T * b.high) + std::max(0.0, T * T * d.high) +
+                          std::max(0.0, T * T * T * p.e);
+            }
+            box[i] = {r.low - kChannelNoise, r.high + kChannelNoise};
         }
-        leftSrgb = leftSrgb || !pieceInside;
-        if (leftSrgb) {
-            const LuminanceBounds y = luminance(range);
-            bounds.low = std::min(bounds.low, y.low);
-            bounds.high = std::max(bounds.high, y.high);
-        }
+        return box;
     }
-    return bounds;
+
+    static bool inside(const ChannelBox& box) {
+        return std::all_of(box.begin(), box.end(),
+                           [](const Range& r) { return r.low >= 0.0 && r.high <= 1.0; });
+    }
+
+    bool harmless(const ChannelBox& box) const {
+        const auto clear = [&](const LuminanceRange& y) {
+            return y.low > low_ + kLuminanceMargin && y.high < high_ - kLuminanceMargin;
+        };
+        return clear(roughRoundedLuminance(box)) || clear(roundedLuminance(box));
+    }
+
+    // Whether the search may end at a chroma m of c0..c1, whose channels lie in box. With d(c)
+    // the distance of the clipped colour at chroma c from the unclipped one (0 inside sRGB),
+    // the search ends at
+    // - lab's own chroma when d < JND there;
+    // - m with JND - epsilon < d(m) < JND, where it stops;
+    // - m with d(m) < JND whose next step up, within epsilon above, has d >= JND;
+    // - m with d(m) >= JND whose step below, within epsilon, is in sRGB.
+    // Each needs d < JND and (but for lab's own chroma) d > JND - epsilon somewhere within
+    // epsilon of the piece.
+    bool mayEndIn(double c0, double c1, const ChannelBox& box) const {
+        ChannelBox wide;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const double widen = kChromaEpsilon * terms_[i].slope;
+            wide[i] = {box[i].low - widen, box[i].high + widen};
+        }
+        const bool own = c1 >= chroma_;
+        if (inside(wide)) {
+            return own;
+        }
+        for (Range& r : wide) {
+            r = {std::clamp(r.low, 0.0, 1.0), std::clamp(r.high, 0.0, 1.0)};
+        }
+        budget_ -= 2;
+        const Range d =
+            clipDistance(wide, unit_, lightness_, {c0 - kChromaEpsilon, c1 + kChromaEpsilon});
+        return d.low < kJnd + kDistanceSlack &&
+               (own || d.high > kJnd - kChromaEpsilon - kDistanceSlack);
+    }
+
+    bool piecesWithin(double c0, const Values& v0, double c1, const Values& v1, int depth) {
+        // Past its budget, a bound gives up: the chroma search costs less by then.
+        if (--budget_ < 0) {
+            return false;
+        }
+        const ChannelBox box = boxOf(c0, v0, c1, v1);
+        const bool pieceInside = inside(box);
+        if (!leftSrgb_ && pieceInside) {
+            return true;
+        }
+        ChannelBox clip;
+        for (std::size_t i = 0; i < 3; ++i) {
+            clip[i] = {std::clamp(box[i].low, 0.0, 1.0), std::clamp(box[i].high, 0.0, 1.0)};
+        }
+        // The first pieces are too long for the distances to tell much.
+        if (harmless(clip) || (depth >= 2 && !mayEndIn(c0, c1, box))) {
+            leftSrgb_ = leftSrgb_ || !pieceInside;
+            return true;
+        }
+        if (depth == kDepth) {
+            return false;
+        }
+        const double middle = (c0 + c1) / 2.0;
+        const Values vm = valuesAt(middle);
+        return piecesWithin(c0, v0, middle, vm, depth + 1) &&
+               piecesWithin(middle, vm, c1, v1, depth + 1);
+    }
+
+    Range lightness_;
+    double span_;
+    double low_;
+    double high_;
+    double chroma_ = 0.0;
+    Vec3 unit_{};
+    std::array<Terms, 3> terms_{};
+    bool leftSrgb_ = false;
+    mutable int budget_ = kBudget;
+};
+
+} // namespace
+
+bool MappedLuminanceWithin(const Vec3& lab, double lowL, double highL, double low, double high) {
+    return ChromaRun(lab, lowL, highL, low, high).within();
 }
 
 int32_t OklabToColor(const Vec3& lab) {
