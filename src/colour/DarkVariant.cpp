@@ -19,6 +19,9 @@ constexpr double kEndSlack = 1e-9;
 constexpr int kLongestRun = 64;
 constexpr int kShortestRun = 3;
 constexpr double kGuessShare = 0.5;
+// The effort a bound of a run may take: a base and a share for each step it passes over.
+constexpr int kEffortBase = 8;
+constexpr int kEffortPerStep = 4;
 
 constexpr int32_t kBlack = 0x000000;
 constexpr int32_t kWhite = 0xFFFFFF;
@@ -87,7 +90,8 @@ int firstFound(const Vec3& lab, const Steps& steps, int last, double low, double
         }
         const double a = steps.at(k + 1);
         const double b = steps.at(end);
-        if (MappedLuminanceWithin(lab, std::min(a, b), std::max(a, b), low, high)) {
+        if (MappedLuminanceWithin(lab, std::min(a, b), std::max(a, b), low, high,
+                                  kEffortBase + kEffortPerStep * (end - k))) {
             k = end;
         } else {
             longest = run / 2;

@@ -238,16 +238,14 @@ LuminanceRange roughRoundedLuminance(const ChannelBox& box) {
 
 // Cube roots below and above those of low and high (0 <= low, high <= 2). For any y > 0,
 // (2 y + x / y^2) / 3 is at least the cube root r of x (the mean of y, y and x / y^2 is at
-// least their geometric mean), and x over its square is at most r. Two Newton steps for the
-// inverse root from a guess off its bits bring y within about 1e-5 of r, which puts both
-// within about 1e-10 of it.
+// least their geometric mean), and x over its square is at most r. A Newton step for the
+// inverse root from a guess off its bits brings y within about 1% of r, which puts both within
+// about 1e-4 of it.
 Range cbrtRange(double low, double high) {
     constexpr double kTiny = 1e-200;
     const auto above = [](double x) {
         double z = std::bit_cast<double>(0x553EF0FF289DD796ull - std::bit_cast<uint64_t>(x) / 3);
-        for (int i = 0; i < 2; ++i) {
-            z = z * (4.0 - x * z * z * z) * (1.0 / 3.0);
-        }
+        z = z * (4.0 - x * z * z * z) * (1.0 / 3.0);
         const double y = x * z * z;
         return (2.0 * y + x / (y * y)) * (1.0 / 3.0) * (1.0 + 1e-15);
     };
@@ -274,11 +272,28 @@ Range distanceRange(const Range& value, const Range& target) {
     return {0.0, farthest};
 }
 
+// The rows that take the cube roots of LMS to OKLab lightness and to the components along the
+// hue direction (a, b) = unit and across it.
+struct OklabRows {
+    Vec3 lightness;
+    Vec3 hue;
+    Vec3 across;
+};
+
+OklabRows oklabRows(double unitA, double unitB) {
+    OklabRows rows{kLmsToOklab[0], {}, {}};
+    for (std::size_t j = 0; j < 3; ++j) {
+        rows.hue[j] = unitA * kLmsToOklab[1][j] + unitB * kLmsToOklab[2][j];
+        rows.across[j] = unitA * kLmsToOklab[2][j] - unitB * kLmsToOklab[1][j];
+    }
+    return rows;
+}
+
 // Bounds of the distance in OKLab between a colour whose linear channels lie in clip and a
 // colour (L, c unitA, c unitB) with L and c in their ranges, measured along L, along the hue
 // direction and across it: OKLab of a colour is kLmsToOklab times the cube roots of its LMS,
 // and LMS grows with every channel.
-Range clipDistance(const ChannelBox& clip, const Vec3& unit, const Range& lightness,
+Range clipDistance(const ChannelBox& clip, const OklabRows& rows, const Range& lightness,
                    const Range& chroma) {
     std::array<Range, 3> roots;
     for (std::size_t j = 0; j < 3; ++j) {
@@ -300,15 +315,9 @@ Range clipDistance(const ChannelBox& clip, const Vec3& unit, const Range& lightn
         }
         return Range{r.low - 1e-12, r.high + 1e-12};
     };
-    Vec3 hue;
-    Vec3 across;
-    for (std::size_t j = 0; j < 3; ++j) {
-        hue[j] = unit[1] * kLmsToOklab[1][j] + unit[2] * kLmsToOklab[2][j];
-        across[j] = unit[1] * kLmsToOklab[2][j] - unit[2] * kLmsToOklab[1][j];
-    }
-    const Range dL = distanceRange(along(kLmsToOklab[0]), lightness);
-    const Range dHue = distanceRange(along(hue), chroma);
-    const Range dAcross = distanceRange(along(across), {0.0, 0.0});
+    const Range dL = distanceRange(along(rows.lightness), lightness);
+    const Range dHue = distanceRange(along(rows.hue), chroma);
+    const Range dAcross = distanceRange(along(rows.across), {0.0, 0.0});
     return {std::sqrt(dL.low * dL.low + dHue.low * dHue.low + dAcross.low * dAcross.low),
             std::sqrt(dL.high * dL.high + dHue.high * dHue.high + dAcross.high * dAcross.high)};
 }
@@ -400,20 +409,18 @@ Oklch OklchOf(int32_t color) {
     return OklabToOklch(OklabOf(color));
 }
 
-Vec3 GamutMapToSrgb(const Vec3& lab) {
-    if (lab[0] >= 1.0) {
-        return {1.0, 1.0, 1.0};
-    }
-    if (lab[0] <= 0.0) {
-        return {0.0, 0.0, 0.0};
-    }
+namespace {
+
+// GamutMapToSrgb's colour in linear light, for 0 < L < 1 (and NaN): lab itself when inside
+// sRGB, otherwise the clipped colour where the search ends.
+Vec3 mappedLinear(const Vec3& lab) {
     Vec3 linear = OklabToLinearSrgb(lab);
     if (inGamut(linear)) {
-        return gammaEncoded(linear);
+        return linear;
     }
     Vec3 clip = clipped(linear);
     if (bandOfClipped(clip, lab) != JndBand::Beyond) {
-        return gammaEncoded(clip);
+        return clip;
     }
     // Binary search of the chroma at the colour's lightness and hue. While the lower end is
     // inside sRGB it moves up to in-gamut chromas; past the boundary it moves up as long as
@@ -445,7 +452,33 @@ Vec3 GamutMapToSrgb(const Vec3& lab) {
             high = mid;
         }
     }
-    return gammaEncoded(clip);
+    return clip;
+}
+
+// PackSrgb(gammaEncoded(linear)) for channels 0..1, from the byte thresholds where no channel
+// lies within their slack of one.
+int32_t packedLinear(const Vec3& linear) {
+    std::array<int, 3> bytes;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto [least, most] = byteRange(linear[i], linear[i]);
+        if (least != most) {
+            return PackSrgb(gammaEncoded(linear));
+        }
+        bytes[i] = least;
+    }
+    return PackRgb(bytes[0], bytes[1], bytes[2]);
+}
+
+} // namespace
+
+Vec3 GamutMapToSrgb(const Vec3& lab) {
+    if (lab[0] >= 1.0) {
+        return {1.0, 1.0, 1.0};
+    }
+    if (lab[0] <= 0.0) {
+        return {0.0, 0.0, 0.0};
+    }
+    return gammaEncoded(mappedLinear(lab));
 }
 
 int32_t PackSrgb(const Vec3& rgb) {
@@ -461,14 +494,16 @@ namespace {
 // quadratic and a line in c, and the sum of the matrix row.
 class ChromaRun {
 public:
-    ChromaRun(const Vec3& lab, double lowL, double highL, double low, double high)
-        : lightness_{lowL, highL}, span_(highL - lowL), low_(low), high_(high) {
+    ChromaRun(const Vec3& lab, double lowL, double highL, double low, double high, int effort)
+        : lightness_{lowL, highL}, span_(highL - lowL), low_(low), high_(high), budget_(effort) {
         chroma_ = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
         Vec3 k{};
         if (chroma_ > 0.0) {
-            unit_ = {0.0, lab[1] / chroma_, lab[2] / chroma_};
+            const double unitA = lab[1] / chroma_;
+            const double unitB = lab[2] / chroma_;
+            rows_ = oklabRows(unitA, unitB);
             for (std::size_t j = 0; j < 3; ++j) {
-                k[j] = kOklabToLms[j][1] * unit_[1] + kOklabToLms[j][2] * unit_[2];
+                k[j] = kOklabToLms[j][1] * unitA + kOklabToLms[j][2] * unitB;
             }
         }
         const double L = lowL;
@@ -518,8 +553,9 @@ public:
 
 private:
     static constexpr int kDepth = 8;
-    // Pieces a bound may look at, a distance counting as two.
-    static constexpr int kBudget = 60;
+    // Pieces longer than 2^-kDistanceDepth of the chroma range are too long for the distances
+    // to one JND to tell much.
+    static constexpr int kDistanceDepth = 2;
 
     // One channel's polynomials, the turning points of A in (0, chroma) and the vertex of B.
     struct Terms {
@@ -649,13 +685,13 @@ private:
         }
         budget_ -= 2;
         const Range d =
-            clipDistance(wide, unit_, lightness_, {c0 - kChromaEpsilon, c1 + kChromaEpsilon});
+            clipDistance(wide, rows_, lightness_, {c0 - kChromaEpsilon, c1 + kChromaEpsilon});
         return d.low < kJnd + kDistanceSlack &&
                (own || d.high > kJnd - kChromaEpsilon - kDistanceSlack);
     }
 
     bool piecesWithin(double c0, const Values& v0, double c1, const Values& v1, int depth) {
-        // Past its budget, a bound gives up: the chroma search costs less by then.
+        // Past its effort, a bound gives up.
         if (--budget_ < 0) {
             return false;
         }
@@ -668,8 +704,7 @@ private:
         for (std::size_t i = 0; i < 3; ++i) {
             clip[i] = {std::clamp(box[i].low, 0.0, 1.0), std::clamp(box[i].high, 0.0, 1.0)};
         }
-        // The first pieces are too long for the distances to tell much.
-        if (harmless(clip) || (depth >= 2 && !mayEndIn(c0, c1, box))) {
+        if (harmless(clip) || (depth >= kDistanceDepth && !mayEndIn(c0, c1, box))) {
             leftSrgb_ = leftSrgb_ || !pieceInside;
             return true;
         }
@@ -687,20 +722,27 @@ private:
     double low_;
     double high_;
     double chroma_ = 0.0;
-    Vec3 unit_{};
+    OklabRows rows_ = oklabRows(0.0, 0.0);
     std::array<Terms, 3> terms_{};
     bool leftSrgb_ = false;
-    mutable int budget_ = kBudget;
+    mutable int budget_;
 };
 
 } // namespace
 
-bool MappedLuminanceWithin(const Vec3& lab, double lowL, double highL, double low, double high) {
-    return ChromaRun(lab, lowL, highL, low, high).within();
+bool MappedLuminanceWithin(const Vec3& lab, double lowL, double highL, double low, double high,
+                           int effort) {
+    return ChromaRun(lab, lowL, highL, low, high, effort).within();
 }
 
 int32_t OklabToColor(const Vec3& lab) {
-    return PackSrgb(GamutMapToSrgb(lab));
+    if (lab[0] >= 1.0) {
+        return PackRgb(255, 255, 255);
+    }
+    if (lab[0] <= 0.0) {
+        return 0;
+    }
+    return packedLinear(mappedLinear(lab));
 }
 
 QString OklchText(int32_t color) {

@@ -59,8 +59,11 @@ int32_t OklabToColor(const Vec3& lab);
 // chroma between the first one outside sRGB and lab's own, and ends where the clipped colour
 // comes to about one JND from the unclipped one (or within the chroma precision of such a
 // chroma or of sRGB, or at lab's own chroma): the bounds take what those chromas can give,
-// clipped and rounded to 8 bits as OklabToColor rounds them.
-bool MappedLuminanceWithin(const Vec3& lab, double lowL, double highL, double low, double high);
+// clipped and rounded to 8 bits as OklabToColor rounds them. The chroma range is bounded in
+// pieces, and the bound gives up after effort of them (a distance to one JND counts as two;
+// one piece costs about a sixth of a chroma search).
+bool MappedLuminanceWithin(const Vec3& lab, double lowL, double highL, double low, double high,
+                           int effort);
 
 // "oklch(62.796% 0.25768 29.234)": L in percent with three decimals, C with five, H with three,
 // each rounded half up, without trailing zeros or a trailing point; white is "oklch(100% 0 0)".
