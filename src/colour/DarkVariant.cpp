@@ -17,8 +17,9 @@ constexpr double kEndSlack = 1e-9;
 // How steps are passed over (see firstFound): the longest and the shortest run of steps
 // bounded at once, and the share of the guessed way to the level that a run covers.
 constexpr int kLongestRun = 64;
-constexpr int kShortestRun = 3;
-constexpr double kGuessShare = 0.5;
+constexpr int kShortestRun = 12;
+constexpr int kShortestRunInside = 2;
+constexpr double kGuessShare = 0.4;
 // The effort a bound of a run may take: a base and a share for each step it passes over.
 constexpr int kEffortBase = 8;
 constexpr int kEffortPerStep = 4;
@@ -41,14 +42,25 @@ double levelRatio(ContrastVerdict verdict) {
     return 0.0;
 }
 
-// The colour of lab with its lightness set to lightness, mapped into sRGB and rounded.
-int32_t withLightness(Vec3 lab, double lightness) {
+// The colour of lab with its lightness set to lightness, mapped into sRGB and rounded; nothing
+// when the search shows its luminance within (low, high) first (never for low > high).
+std::optional<int32_t> withLightness(Vec3 lab, double lightness, double low, double high) {
     lab[0] = lightness;
-    return OklabToColor(lab);
+    if (low > high) {
+        return OklabToColor(lab);
+    }
+    return OklabToColorOutside(lab, low, high);
 }
 
 bool reaches(int32_t color, int32_t background, double ratio) {
     return ContrastReaches(ContrastRatio(color, background), ratio);
+}
+
+// Whether lab at lightness lies inside sRGB: its mapping and its bounds are then quick.
+bool insideSrgb(Vec3 lab, double lightness) {
+    lab[0] = lightness;
+    const Vec3 linear = OklabToLinearSrgb(lab);
+    return std::all_of(linear.begin(), linear.end(), [](double c) { return c >= 0.0 && c <= 1.0; });
 }
 
 // The steps of one colour's lightness, start + direction k kStep for k = 1, 2, ...
@@ -59,23 +71,30 @@ struct Steps {
     double at(int k) const { return start + direction * k * kStep; }
 };
 
-// The first step k of 1..last whose mapped colour mapped(k) reaches the level, or last + 1
-// when there is none. Steps k <= last have lightness inside (0, 1), and only a colour whose
+// The first step k of 1..last whose mapped colour reaches the level (mapped(k, low, high)
+// maps it, or says it lies within (low, high) as OklabToColorOutside does), or last + 1 when
+// there is none. Steps k <= last have lightness inside (0, 1), and only a colour whose
 // luminance leaves (low, high) can reach it. Every step is either mapped or passed over in a
 // run of steps that MappedLuminanceWithin shows within (low, high). From the luminance Y of a
 // mapped step, the lightness where the level's limit Y' lies is guessed as L (Y' / Y)^(1/3),
 // and the run after it covers half the way there; after a run that could not be shown, runs
-// are kept to half its length, and runs shorter than kShortestRun are mapped step by step.
+// are kept to half its length. Runs shorter than kShortestRun are not bounded: the steps
+// there are mapped one by one, and any that the search shows within (low, high) on its way
+// passed over.
 template <typename Mapped, typename Reaches>
 int firstFound(const Vec3& lab, const Steps& steps, int last, double low, double high,
                Mapped mapped, Reaches reaches) {
     int longest = kLongestRun;
+    bool near = false;
     for (int k = 1; k <= last; ++k) {
-        const int32_t color = mapped(k);
-        if (reaches(color)) {
+        const std::optional<int32_t> color = near ? mapped(k, low, high) : mapped(k, 1.0, 0.0);
+        if (!color) {
+            continue;
+        }
+        if (reaches(*color)) {
             return k;
         }
-        const double y = RelativeLuminance(color);
+        const double y = RelativeLuminance(*color);
         const double limit = steps.direction > 0.0 ? high : low;
         double guess = kLongestRun;
         if (limit > 0.0 && y > 0.0) {
@@ -85,7 +104,8 @@ int firstFound(const Vec3& lab, const Steps& steps, int last, double low, double
         const int run =
             static_cast<int>(std::clamp(guess * kGuessShare, 0.0, static_cast<double>(longest)));
         const int end = std::min(k + run, last);
-        if (run < kShortestRun || end == k) {
+        near = run < (insideSrgb(lab, steps.at(k)) ? kShortestRunInside : kShortestRun);
+        if (near || end == k) {
             continue;
         }
         const double a = steps.at(k + 1);
@@ -150,14 +170,18 @@ SchemeColors DarkVariant(const SchemeColors& light) {
         // and the other one reaches any level.
         const double whiteLimit = 1.05 / highest - 0.05;
         const double blackLimit = 0.05 * highest - 0.05;
-        const auto mapped = [&](int k) {
-            background = withLightness(backgroundLab, steps.at(k));
-            return background;
+        const auto mapped = [&](int k, double low, double high) {
+            const std::optional<int32_t> color =
+                withLightness(backgroundLab, steps.at(k), low, high);
+            if (color) {
+                background = *color;
+            }
+            return color;
         };
         const int last = lastInside(steps, 0.0, 1.0);
         int k = firstFound(backgroundLab, steps, last, whiteLimit, blackLimit, mapped,
                            blackOrWhiteReaches);
-        while (k > last && !blackOrWhiteReaches(mapped(k))) {
+        while (k > last && !blackOrWhiteReaches(*mapped(k, 1.0, 0.0))) {
             ++k;
         }
         backgroundL = steps.at(k);
@@ -175,9 +199,12 @@ SchemeColors DarkVariant(const SchemeColors& light) {
         const double backgroundY = RelativeLuminance(background);
         const double darkLimit = (backgroundY + 0.05) / levels[i] - 0.05;
         const double lightLimit = levels[i] * (backgroundY + 0.05) - 0.05;
-        const auto mapped = [&](int k) {
-            dark[i] = withLightness(labs[i], steps.at(k));
-            return dark[i];
+        const auto mapped = [&](int k, double low, double high) {
+            const std::optional<int32_t> color = withLightness(labs[i], steps.at(k), low, high);
+            if (color) {
+                dark[i] = *color;
+            }
+            return color;
         };
         const auto reachesLevel = [&](int32_t color) {
             return reaches(color, background, levels[i]);

@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -412,8 +413,13 @@ Oklch OklchOf(int32_t color) {
 namespace {
 
 // GamutMapToSrgb's colour in linear light, for 0 < L < 1 (and NaN): lab itself when inside
-// sRGB, otherwise the clipped colour where the search ends.
-Vec3 mappedLinear(const Vec3& lab) {
+// sRGB, otherwise the clipped colour where the search ends. After each step of the search,
+// settled(low, lowLinear, high, highLinear) is asked with the ends of the chroma range left
+// and their unclipped colours; if it answers true, the search ends there with nothing. The
+// colour the search would have ended with is the clipped one of a chroma in low..high (the
+// last clipped colour is that of one end).
+template <bool kWatched, typename Settled>
+std::optional<Vec3> searchLinear(const Vec3& lab, Settled&& settled) {
     Vec3 linear = OklabToLinearSrgb(lab);
     if (inGamut(linear)) {
         return linear;
@@ -431,6 +437,11 @@ Vec3 mappedLinear(const Vec3& lab) {
     const double unitB = lab[2] / chroma;
     double low = 0.0;
     double high = chroma;
+    Vec3 lowLinear{};
+    Vec3 highLinear = linear;
+    if constexpr (kWatched) {
+        lowLinear = OklabToLinearSrgb({lab[0], 0.0, 0.0});
+    }
     bool lowInGamut = true;
     while (high - low > kChromaEpsilon) {
         const double mid = (low + high) / 2.0;
@@ -438,21 +449,34 @@ Vec3 mappedLinear(const Vec3& lab) {
         linear = OklabToLinearSrgb(current);
         if (lowInGamut && inGamut(linear)) {
             low = mid;
-            continue;
-        }
-        clip = clipped(linear);
-        const JndBand band = bandOfClipped(clip, current);
-        if (band == JndBand::Near) {
-            break;
-        }
-        if (band == JndBand::Within) {
-            lowInGamut = false;
-            low = mid;
+            lowLinear = linear;
         } else {
-            high = mid;
+            clip = clipped(linear);
+            const JndBand band = bandOfClipped(clip, current);
+            if (band == JndBand::Near) {
+                break;
+            }
+            if (band == JndBand::Within) {
+                lowInGamut = false;
+                low = mid;
+                lowLinear = linear;
+            } else {
+                high = mid;
+                highLinear = linear;
+            }
+        }
+        if constexpr (kWatched) {
+            if (settled(low, lowLinear, high, highLinear)) {
+                return std::nullopt;
+            }
         }
     }
     return clip;
+}
+
+Vec3 mappedLinear(const Vec3& lab) {
+    return *searchLinear<false>(lab,
+                                [](double, const Vec3&, double, const Vec3&) { return false; });
 }
 
 // PackSrgb(gammaEncoded(linear)) for channels 0..1, from the byte thresholds where no channel
@@ -743,6 +767,51 @@ int32_t OklabToColor(const Vec3& lab) {
         return 0;
     }
     return packedLinear(mappedLinear(lab));
+}
+
+std::optional<int32_t> OklabToColorOutside(const Vec3& lab, double low, double high) {
+    if (!(lab[0] > 0.0 && lab[0] < 1.0)) {
+        return OklabToColor(lab);
+    }
+    // Each channel along the chroma c is a cubic sum_j M_ij (L + c k_j)^3 (see ChromaRun): on
+    // low..high it lies within its chord there and (high - low)^2 / 8 times the largest size
+    // of its second derivative 6 sum_j M_ij k_j^2 (L + c k_j) on 0..chroma.
+    const double chroma = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
+    Vec3 bend{};
+    if (chroma > 0.0) {
+        for (std::size_t j = 0; j < 3; ++j) {
+            const double k = (kOklabToLms[j][1] * lab[1] + kOklabToLms[j][2] * lab[2]) / chroma;
+            const double root = std::max(std::abs(lab[0]), std::abs(lab[0] + chroma * k));
+            for (std::size_t i = 0; i < 3; ++i) {
+                bend[i] += std::abs(kLmsToLinearSrgb[i][j]) * 6.0 * k * k * root / 8.0;
+            }
+        }
+    }
+    // The first look once the chroma range is down to a sixteenth, then every second step.
+    double nextLook = chroma / 16.0;
+    const auto settled = [&](double lowC, const Vec3& lowLinear, double highC,
+                             const Vec3& highLinear) {
+        const double width = highC - lowC;
+        if (width > nextLook) {
+            return false;
+        }
+        nextLook = width / 4.0;
+        ChannelBox box;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const double bow = width * width * bend[i] + kChannelNoise;
+            box[i] = {std::clamp(std::min(lowLinear[i], highLinear[i]) - bow, 0.0, 1.0),
+                      std::clamp(std::max(lowLinear[i], highLinear[i]) + bow, 0.0, 1.0)};
+        }
+        const auto clear = [&](const LuminanceRange& y) {
+            return y.low > low + kLuminanceMargin && y.high < high - kLuminanceMargin;
+        };
+        return clear(roughRoundedLuminance(box)) || clear(roundedLuminance(box));
+    };
+    const std::optional<Vec3> linear = searchLinear<true>(lab, settled);
+    if (!linear) {
+        return std::nullopt;
+    }
+    return packedLinear(*linear);
 }
 
 QString OklchText(int32_t color) {

@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // L 0..1, chroma C from 0 (about 0.4 at most inside sRGB), hue H in degrees, 0 <= H < 360.
 struct Oklch {
@@ -51,6 +52,11 @@ int32_t PackSrgb(const Vec3& rgb);
 
 // PackSrgb(GamutMapToSrgb(lab)).
 int32_t OklabToColor(const Vec3& lab);
+
+// OklabToColor(lab), or nothing when the chroma search shows before its end that the colour's
+// relative luminance lies more than 1e-9 inside (low, high): each step of the search leaves a
+// range of chromas whose clipped colours are the ones it can still end with.
+std::optional<int32_t> OklabToColorOutside(const Vec3& lab, double low, double high);
 
 // Whether every colour OklabToColor gives for lab's chroma and hue at a lightness within
 // lowL..highL (0 < lowL <= highL < 1) has a relative luminance more than 1e-9 inside
