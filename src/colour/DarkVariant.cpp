@@ -42,13 +42,10 @@ double levelRatio(ContrastVerdict verdict) {
     return 0.0;
 }
 
-// The colour of lab with its lightness set to lightness, mapped into sRGB and rounded; nothing
-// when the search shows its luminance within (low, high) first (never for low > high).
-std::optional<int32_t> withLightness(Vec3 lab, double lightness, double low, double high) {
+// The colour of lab with its lightness set to lightness, mapped into sRGB and rounded, as
+// OklabToColorOutside gives it.
+ColorOrLuminance withLightness(Vec3 lab, double lightness, double low, double high) {
     lab[0] = lightness;
-    if (low > high) {
-        return OklabToColor(lab);
-    }
     return OklabToColorOutside(lab, low, high);
 }
 
@@ -71,30 +68,31 @@ struct Steps {
     double at(int k) const { return start + direction * k * kStep; }
 };
 
-// The first step k of 1..last whose mapped colour reaches the level (mapped(k, low, high)
-// maps it, or says it lies within (low, high) as OklabToColorOutside does), or last + 1 when
-// there is none. Steps k <= last have lightness inside (0, 1), and only a colour whose
-// luminance leaves (low, high) can reach it. Every step is either mapped or passed over in a
-// run of steps that MappedLuminanceWithin shows within (low, high). From the luminance Y of a
-// mapped step, the lightness where the level's limit Y' lies is guessed as L (Y' / Y)^(1/3),
-// and the run after it covers half the way there; after a run that could not be shown, runs
-// are kept to half its length. Runs shorter than kShortestRun are not bounded: the steps
-// there are mapped one by one, and any that the search shows within (low, high) on its way
-// passed over.
+// The first step k of 1..last whose colour reaches the level, or last + 1 when there is none.
+// mapped(k) maps step k as OklabToColorOutside does with (low, high): only a colour whose
+// luminance leaves (low, high) can reach the level. Steps k <= last have lightness inside
+// (0, 1). Every step is either mapped or passed over in a run of steps that
+// MappedLuminanceWithin shows within (low, high). From the luminance Y of a mapped step (or
+// the middle of the range the search showed it in), the lightness where the level's limit Y'
+// lies is guessed as L (Y' / Y)^(1/3), and the run after it covers kGuessShare of the way;
+// after a run that could not be shown, runs are kept to half its length. Runs shorter than
+// kShortestRun (kShortestRunInside for a colour inside sRGB, whose bounds are quick) are not
+// bounded: the steps there are mapped one by one.
 template <typename Mapped, typename Reaches>
 int firstFound(const Vec3& lab, const Steps& steps, int last, double low, double high,
                Mapped mapped, Reaches reaches) {
     int longest = kLongestRun;
     bool near = false;
     for (int k = 1; k <= last; ++k) {
-        const std::optional<int32_t> color = near ? mapped(k, low, high) : mapped(k, 1.0, 0.0);
-        if (!color) {
-            continue;
-        }
-        if (reaches(*color)) {
+        const ColorOrLuminance mapping = mapped(k);
+        if (mapping.color && reaches(*mapping.color)) {
             return k;
         }
-        const double y = RelativeLuminance(*color);
+        if (!mapping.color && near) {
+            continue;
+        }
+        const double y =
+            mapping.color ? RelativeLuminance(*mapping.color) : (mapping.low + mapping.high) / 2.0;
         const double limit = steps.direction > 0.0 ? high : low;
         double guess = kLongestRun;
         if (limit > 0.0 && y > 0.0) {
@@ -170,19 +168,24 @@ SchemeColors DarkVariant(const SchemeColors& light) {
         // and the other one reaches any level.
         const double whiteLimit = 1.05 / highest - 0.05;
         const double blackLimit = 0.05 * highest - 0.05;
-        const auto mapped = [&](int k, double low, double high) {
-            const std::optional<int32_t> color =
-                withLightness(backgroundLab, steps.at(k), low, high);
-            if (color) {
-                background = *color;
+        const auto mapped = [&](int k) {
+            const ColorOrLuminance mapping =
+                withLightness(backgroundLab, steps.at(k), whiteLimit, blackLimit);
+            if (mapping.color) {
+                background = *mapping.color;
             }
-            return color;
+            return mapping;
         };
         const int last = lastInside(steps, 0.0, 1.0);
         int k = firstFound(backgroundLab, steps, last, whiteLimit, blackLimit, mapped,
                            blackOrWhiteReaches);
-        while (k > last && !blackOrWhiteReaches(*mapped(k, 1.0, 0.0))) {
-            ++k;
+        for (; k > last; ++k) {
+            Vec3 lab = backgroundLab;
+            lab[0] = steps.at(k);
+            background = OklabToColor(lab);
+            if (blackOrWhiteReaches(background)) {
+                break;
+            }
         }
         backgroundL = steps.at(k);
     }
@@ -199,12 +202,13 @@ SchemeColors DarkVariant(const SchemeColors& light) {
         const double backgroundY = RelativeLuminance(background);
         const double darkLimit = (backgroundY + 0.05) / levels[i] - 0.05;
         const double lightLimit = levels[i] * (backgroundY + 0.05) - 0.05;
-        const auto mapped = [&](int k, double low, double high) {
-            const std::optional<int32_t> color = withLightness(labs[i], steps.at(k), low, high);
-            if (color) {
-                dark[i] = *color;
+        const auto mapped = [&](int k) {
+            const ColorOrLuminance mapping =
+                withLightness(labs[i], steps.at(k), darkLimit, lightLimit);
+            if (mapping.color) {
+                dark[i] = *mapping.color;
             }
-            return color;
+            return mapping;
         };
         const auto reachesLevel = [&](int32_t color) {
             return reaches(color, background, levels[i]);

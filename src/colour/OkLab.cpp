@@ -76,17 +76,18 @@ Vec3 lmsToOklab(const Vec3& lms) {
     return Multiply(kLmsToOklab, {std::cbrt(lms[0]), std::cbrt(lms[1]), std::cbrt(lms[2])});
 }
 
-// The cube root of 1e-200 <= x <= 2 to within 1e-14 of it: a first guess within 3.2% from the
-// bits of x, its exponent divided by three, then two Halley steps (the error goes from e to
-// about e^3; the bound was checked over every exponent of that range and a fine grid of
-// mantissas). std::cbrt is several times slower.
-double quickCbrt(double x) {
-    double y = std::bit_cast<double>(std::bit_cast<uint64_t>(x) / 3 + 0x2A9F7893782DA1CEull);
-    for (int i = 0; i < 2; ++i) {
-        const double y3 = y * y * y;
-        y = y * (y3 + 2.0 * x) / (2.0 * y3 + x);
-    }
-    return y;
+// A Halley step towards the cube root of x from y: the relative error goes from e to about e^3.
+double halleyCbrt(double x, double y) {
+    const double y3 = y * y * y;
+    return y * (y3 + 2.0 * x) / (2.0 * y3 + x);
+}
+
+// A first guess of the cube root of x from its bits, the exponent divided by three, within
+// 3.2% of it for 1e-200 <= x <= 2; one Halley step brings it within 2.1e-5, two within 6.4e-15
+// (checked over every exponent of that range and a fine grid of mantissas).
+double cbrtGuess(double x) {
+    return halleyCbrt(
+        x, std::bit_cast<double>(std::bit_cast<uint64_t>(x) / 3 + 0x2A9F7893782DA1CEull));
 }
 
 // Where the clipped colour of a search step lies against one JND, from its squared distance d.
@@ -108,20 +109,33 @@ JndBand bandOf(double delta2) {
 }
 
 // The band of the clipped linear colour clip against current, exactly as std::cbrt places it.
-// The LMS of a clipped colour lie within 0..1.0000001; quickCbrt's roots differ from std::cbrt's
-// by below 1e-14, which moves a squared distance near the thresholds (below 0.0009) by less
-// than 1e-14. A distance farther than kBandMargin from both thresholds is therefore on the same
-// side of each as with std::cbrt; one closer (or NaN, or a root too small for quickCbrt) is
-// taken again with std::cbrt.
+// The LMS of a clipped colour lie within 0..1.0000001, their cube roots within 0..1. A relative
+// error e in each root moves OKLab by at most 5.22 e (the rows of kLmsToOklab) and a squared
+// distance d by at most 2 sqrt(d) 5.22 e + (5.22 e)^2. With roots off by up to 3e-5 (one Halley
+// step), that is below 7.1e-6 for d up to 5e-4, and below the distance to both thresholds for
+// any larger d; with roots off by up to 1e-14 (two steps), below 1e-15 near the thresholds. A
+// distance farther than that step's margin from both thresholds is therefore on the same side
+// of each as with std::cbrt; one closer goes on to the next step, and in the end (or for NaN,
+// or roots too small for the guess) to std::cbrt.
+constexpr double kRoughBandMargin = 2e-5;
 constexpr double kBandMargin = 1e-10;
 
 JndBand bandOfClipped(const Vec3& clip, const Vec3& current) {
     const Vec3 lms = Multiply(kLinearSrgbToLms, clip);
+    const auto clear = [](double delta2, double margin) {
+        return std::abs(delta2 - kJnd2) > margin && std::abs(delta2 - kNearJnd2) > margin;
+    };
     if (std::all_of(lms.begin(), lms.end(), [](double v) { return v >= 1e-200 && v <= 2.0; })) {
-        const double delta2 = squaredDelta(
-            Multiply(kLmsToOklab, {quickCbrt(lms[0]), quickCbrt(lms[1]), quickCbrt(lms[2])}),
-            current);
-        if (std::abs(delta2 - kJnd2) > kBandMargin && std::abs(delta2 - kNearJnd2) > kBandMargin) {
+        Vec3 roots = {cbrtGuess(lms[0]), cbrtGuess(lms[1]), cbrtGuess(lms[2])};
+        double delta2 = squaredDelta(Multiply(kLmsToOklab, roots), current);
+        if (clear(delta2, kRoughBandMargin)) {
+            return bandOf(delta2);
+        }
+        for (std::size_t j = 0; j < 3; ++j) {
+            roots[j] = halleyCbrt(lms[j], roots[j]);
+        }
+        delta2 = squaredDelta(Multiply(kLmsToOklab, roots), current);
+        if (clear(delta2, kBandMargin)) {
             return bandOf(delta2);
         }
     }
@@ -769,9 +783,9 @@ int32_t OklabToColor(const Vec3& lab) {
     return packedLinear(mappedLinear(lab));
 }
 
-std::optional<int32_t> OklabToColorOutside(const Vec3& lab, double low, double high) {
+ColorOrLuminance OklabToColorOutside(const Vec3& lab, double low, double high) {
     if (!(lab[0] > 0.0 && lab[0] < 1.0)) {
-        return OklabToColor(lab);
+        return {OklabToColor(lab)};
     }
     // Each channel along the chroma c is a cubic sum_j M_ij (L + c k_j)^3 (see ChromaRun): on
     // low..high it lies within its chord there and (high - low)^2 / 8 times the largest size
@@ -789,6 +803,7 @@ std::optional<int32_t> OklabToColorOutside(const Vec3& lab, double low, double h
     }
     // The first look once the chroma range is down to a sixteenth, then every second step.
     double nextLook = chroma / 16.0;
+    LuminanceRange found;
     const auto settled = [&](double lowC, const Vec3& lowLinear, double highC,
                              const Vec3& highLinear) {
         const double width = highC - lowC;
@@ -803,15 +818,19 @@ std::optional<int32_t> OklabToColorOutside(const Vec3& lab, double low, double h
                       std::clamp(std::max(lowLinear[i], highLinear[i]) + bow, 0.0, 1.0)};
         }
         const auto clear = [&](const LuminanceRange& y) {
-            return y.low > low + kLuminanceMargin && y.high < high - kLuminanceMargin;
+            if (y.low > low + kLuminanceMargin && y.high < high - kLuminanceMargin) {
+                found = y;
+                return true;
+            }
+            return false;
         };
         return clear(roughRoundedLuminance(box)) || clear(roundedLuminance(box));
     };
     const std::optional<Vec3> linear = searchLinear<true>(lab, settled);
     if (!linear) {
-        return std::nullopt;
+        return {std::nullopt, found.low, found.high};
     }
-    return packedLinear(*linear);
+    return {packedLinear(*linear)};
 }
 
 QString OklchText(int32_t color) {

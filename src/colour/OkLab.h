@@ -53,10 +53,16 @@ int32_t PackSrgb(const Vec3& rgb);
 // PackSrgb(GamutMapToSrgb(lab)).
 int32_t OklabToColor(const Vec3& lab);
 
-// OklabToColor(lab), or nothing when the chroma search shows before its end that the colour's
-// relative luminance lies more than 1e-9 inside (low, high): each step of the search leaves a
-// range of chromas whose clipped colours are the ones it can still end with.
-std::optional<int32_t> OklabToColorOutside(const Vec3& lab, double low, double high);
+// OklabToColor(lab) as far as its relative luminance against (low, high) goes: the colour, or,
+// when the chroma search shows before its end that the luminance lies more than 1e-9 inside
+// (low, high), the range it lies in. Each step of the search leaves a range of chromas whose
+// clipped colours are the ones it can still end with.
+struct ColorOrLuminance {
+    std::optional<int32_t> color;
+    double low = 0.0; // the range, when there is no colour
+    double high = 0.0;
+};
+ColorOrLuminance OklabToColorOutside(const Vec3& lab, double low, double high);
 
 // Whether every colour OklabToColor gives for lab's chroma and hue at a lightness within
 // lowL..highL (0 < lowL <= highL < 1) has a relative luminance more than 1e-9 inside
