@@ -17,9 +17,9 @@ constexpr double kEndSlack = 1e-9;
 // How steps are passed over (see firstFound): the longest and the shortest run of steps
 // bounded at once, and the share of the guessed way to the level that a run covers.
 constexpr int kLongestRun = 64;
-constexpr int kShortestRun = 12;
+constexpr int kShortestRun = 10;
 constexpr int kShortestRunInside = 2;
-constexpr double kGuessShare = 0.4;
+constexpr double kGuessShare = 0.45;
 // The effort a bound of a run may take: a base and a share for each step it passes over.
 constexpr int kEffortBase = 8;
 constexpr int kEffortPerStep = 4;

@@ -112,11 +112,11 @@ JndBand bandOf(double delta2) {
 // The LMS of a clipped colour lie within 0..1.0000001, their cube roots within 0..1. A relative
 // error e in each root moves OKLab by at most 5.22 e (the rows of kLmsToOklab) and a squared
 // distance d by at most 2 sqrt(d) 5.22 e + (5.22 e)^2. With roots off by up to 3e-5 (one Halley
-// step), that is below 7.1e-6 for d up to 5e-4, and below the distance to both thresholds for
-// any larger d; with roots off by up to 1e-14 (two steps), below 1e-15 near the thresholds. A
-// distance farther than that step's margin from both thresholds is therefore on the same side
-// of each as with std::cbrt; one closer goes on to the next step, and in the end (or for NaN,
-// or roots too small for the guess) to std::cbrt.
+// step), that stays below 8e-6 while d is below 6e-4 and below d - 4e-4, the distance to both
+// thresholds, above; with roots off by up to 1e-14 (two steps), below 1e-15 near the
+// thresholds. A distance farther than that step's margin from both thresholds is therefore on
+// the same side of each as with std::cbrt; one closer goes on to the next step, and in the end
+// (or for NaN, or roots too small for the guess) to std::cbrt.
 constexpr double kRoughBandMargin = 2e-5;
 constexpr double kBandMargin = 1e-10;
 
@@ -210,8 +210,9 @@ std::pair<int, int> byteRange(double low, double high) {
     const auto cellOf = [](double x) {
         return std::min(static_cast<std::size_t>(x * kByteCells), std::size_t{kByteCells - 1});
     };
-    // Below every value from its cell's start on, the largest byte with a threshold surely at or
-    // below low; the smallest byte after which every threshold is surely above high.
+    // From the byte at the start of the value's cell (one less for low, whose threshold may lie
+    // within the slack above it), the thresholds are walked up: least is the largest byte whose
+    // threshold lies surely at or below low, most the largest one whose threshold may.
     int least = t.cellByte[cellOf(low)];
     if (least > 0) {
         --least;
@@ -579,13 +580,9 @@ public:
         }
         // Outside, the search only ever clips chromas beyond the first one where the colour
         // leaves sRGB: the pieces of the chroma range that lie wholly inside are passed over.
-        // A piece whose luminance may leave (low, high) counts only where the search can end
-        // in it: the search ends at a chroma m with a clipped colour within one JND of its
-        // unclipped colour, or one within the chroma precision above such a chroma or an
-        // in-gamut one. That needs a chroma of [m - epsilon, m] whose clipped colour is within
-        // one JND (an in-gamut colour is its own clipped colour); a piece where every such
-        // distance is more than one JND is passed over. Pieces are taken in the order of
-        // chroma, and one that may leave the range is split in halves, down to kDepth times.
+        // A piece whose luminance may leave (low, high) counts only if the search may end in it
+        // (mayEndIn). Pieces are taken in the order of chroma, and one that counts is split in
+        // halves, down to kDepth times.
         return piecesWithin(0.0, valuesAt(0.0), chroma_, end, 0);
     }
 
