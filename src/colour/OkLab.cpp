@@ -798,13 +798,13 @@ ColorOrLuminance OklabToColorOutside(const Vec3& lab, double low, double high) {
             }
         }
     }
-    // The first look once the chroma range is down to a sixteenth, then every second step.
-    double nextLook = chroma / 16.0;
+    // The first look once the chroma range is down to an eighth, then every second step.
+    double nextLook = chroma / 8.0;
     LuminanceRange found;
     const auto settled = [&](double lowC, const Vec3& lowLinear, double highC,
                              const Vec3& highLinear) {
         const double width = highC - lowC;
-        if (width > nextLook) {
+        if (width > nextLook * (1.0 + 1e-9)) {
             return false;
         }
         nextLook = width / 4.0;
