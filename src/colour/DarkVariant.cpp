@@ -75,9 +75,10 @@ struct Steps {
 // MappedLuminanceWithin shows within (low, high). From the luminance Y of a mapped step (or
 // the middle of the range the search showed it in), the lightness where the level's limit Y'
 // lies is guessed as L (Y' / Y)^(1/3), and the run after it covers kGuessShare of the way;
-// after a run that could not be shown, runs are kept to half its length. Runs shorter than
-// kShortestRun (kShortestRunInside for a colour inside sRGB, whose bounds are quick) are not
-// bounded: the steps there are mapped one by one.
+// after a run that could not be shown, runs are kept to half its length. Once a run would be
+// shorter than kShortestRun (kShortestRunInside for a colour inside sRGB, whose bounds are
+// quick), the steps are mapped one by one, and the next guess waits for a step whose colour the
+// search gives.
 template <typename Mapped, typename Reaches>
 int firstFound(const Vec3& lab, const Steps& steps, int last, double low, double high,
                Mapped mapped, Reaches reaches) {
@@ -118,8 +119,9 @@ int firstFound(const Vec3& lab, const Steps& steps, int last, double low, double
     return last + 1;
 }
 
-// The last step k >= 0 whose lightness lies inside (low, high); the lightness moves from
-// steps.start, which lies inside, one way only.
+// The last step k >= 0 such that steps 1..k all have lightness inside (low, high). The lightness
+// moves one way only, from a start less than a step outside (low, high): the steps inside come
+// first, and there are fewer than 2048 of them.
 int lastInside(const Steps& steps, double low, double high) {
     const auto inside = [&](int k) {
         const double l = steps.at(k);
