@@ -110,22 +110,25 @@ BENCHMARK(BM_OklchText);
 // 0: a designer's light scheme (FAF7F2 1F2933 1A5FB4 6B3FA0 C01C28): link, visited and active
 // take 56, 43 and 103 steps, mostly inside sRGB. 1: the classic scheme (FFFFFF 000000 0000EE
 // 551A8B FF0000), whose link, visited and active leave sRGB when inverted and take 111, 66 and
-// 103 steps, each a full chroma search. 2: the slowest found, a violet-blue background with light
-// text colours (0213FF 20FF8D FF7523 22D3FF 18FF33), about 500 steps outside sRGB. 3: a
-// background that moves 130 steps (3E5C76 FFFFFF F5E9C1 D4A5FF FFE135).
+// 103 steps. 2: a violet-blue background with light text colours (0213FF 20FF8D FF7523 22D3FF
+// 18FF33), about 500 steps outside sRGB. 3: a background that moves 130 steps (3E5C76 FFFFFF
+// F5E9C1 D4A5FF FFE135). 4: the slowest found by a random search and a climb from it: a yellow
+// background and four pinks and violets far outside sRGB whose luminance creeps up to the
+// level, 15 to 25 steps each next to it (FFFF0E FF01C1 8905FF F702F9 821FFD).
 static void BM_DarkVariant(benchmark::State& state) {
     static const SchemeColors schemes[] = {
         {0xF2F7FA, 0x33291F, 0xB45F1A, 0xA03F6B, 0x281CC0},
         {0xFFFFFF, 0x000000, 0xEE0000, 0x8B1A55, 0x0000FF},
         {0xFF1302, 0x8DFF20, 0x2375FF, 0xFFD322, 0x33FF18},
         {0x765C3E, 0xFFFFFF, 0xC1E9F5, 0xFFA5D4, 0x35E1FF},
+        {0x0EFFFF, 0xC101FF, 0xFF0589, 0xF902F7, 0xFD1F82},
     };
     const SchemeColors& light = schemes[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(DarkVariant(light));
     }
 }
-BENCHMARK(BM_DarkVariant)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DarkVariant)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 static void BM_HexToColor(benchmark::State& state) {
     const QString source = QStringLiteral("#ff8000");

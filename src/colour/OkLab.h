@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // L 0..1, chroma C from 0 (about 0.4 at most inside sRGB), hue H in degrees, 0 <= H < 360.
 struct Oklch {
@@ -52,17 +53,29 @@ int32_t PackSrgb(const Vec3& rgb);
 // PackSrgb(GamutMapToSrgb(lab)).
 int32_t OklabToColor(const Vec3& lab);
 
-// Bounds of the relative luminance of OklabToColor(lab), found without the chroma search. A
-// colour inside sRGB is only rounded. Outside, the search clips colours at lab's lightness and
-// hue whose chroma lies between the first one outside sRGB and lab's own, so the colour's
-// luminance lies within what every such chroma can give, clipped and rounded to 8 bits. The
-// chroma range is bounded in that many equal pieces; more pieces bound it more closely and
-// cost more.
-struct LuminanceBounds {
-    double low = 0.0;
-    double high = 1.0;
+// OklabToColor(lab) as far as its relative luminance against (low, high) goes: the colour, or,
+// when the chroma search shows before its end that the luminance lies more than 1e-9 inside
+// (low, high), the range it lies in. Each step of the search leaves a range of chromas whose
+// clipped colours are the ones it can still end with.
+struct ColorOrLuminance {
+    std::optional<int32_t> color;
+    double low = 0.0; // the range, when there is no colour
+    double high = 0.0;
 };
-LuminanceBounds MappedLuminanceBounds(const Vec3& lab, int pieces);
+ColorOrLuminance OklabToColorOutside(const Vec3& lab, double low, double high);
+
+// Whether every colour OklabToColor gives for lab's chroma and hue at a lightness within
+// lowL..highL (0 < lowL <= highL < 1) has a relative luminance more than 1e-9 inside
+// (low, high), shown without the chroma search; false when it cannot be shown. A colour inside
+// sRGB is only rounded. Outside, the search clips colours at that lightness and hue with a
+// chroma between the first one outside sRGB and lab's own, and ends where the clipped colour
+// comes to about one JND from the unclipped one (or within the chroma precision of such a
+// chroma or of sRGB, or at lab's own chroma): the bounds take what those chromas can give,
+// clipped and rounded to 8 bits as OklabToColor rounds them. The chroma range is bounded in
+// pieces, and the bound gives up after effort of them (a distance to one JND counts as two;
+// one piece costs about a sixth of a chroma search).
+bool MappedLuminanceWithin(const Vec3& lab, double lowL, double highL, double low, double high,
+                           int effort);
 
 // "oklch(62.796% 0.25768 29.234)": L in percent with three decimals, C with five, H with three,
 // each rounded half up, without trailing zeros or a trailing point; white is "oklch(100% 0 0)".

@@ -1,3 +1,4 @@
+#include "colour/Contrast.h"
 #include "colour/OkLab.h"
 
 #include <QTest>
@@ -13,6 +14,11 @@ private slots:
     void oklchText();
     void toColor_data();
     void toColor();
+    void toColorOutside_data();
+    void toColorOutside();
+    void luminanceWithin_data();
+    void luminanceWithin();
+    void boundsNeverCrossed();
 };
 
 void TestOkLab::oklab_data() {
@@ -81,6 +87,88 @@ void TestOkLab::toColor() {
     QFETCH(double, H);
     QFETCH(int, color);
     QCOMPARE(OklabToColor(PolarToRectangular(L, C, H)), color);
+}
+
+void TestOkLab::toColorOutside_data() {
+    QTest::addColumn<double>("L");
+    QTest::addColumn<double>("C");
+    QTest::addColumn<double>("H");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<bool>("settled");
+    // 0000B4, luminance 0.097: far outside sRGB, the search can stop once it is clear of the
+    // limits; not when a limit lies on its luminance.
+    QTest::newRow("red, wide limits") << 0.47 << 0.2577 << 29.23 << -1.0 << 2.0 << true;
+    QTest::newRow("red, limit on it") << 0.47 << 0.2577 << 29.23 << -1.0 << 0.0970 << false;
+    // Inside sRGB there is no search to stop.
+    QTest::newRow("inside sRGB") << 0.5 << 0.05 << 200.0 << -1.0 << 2.0 << false;
+}
+
+void TestOkLab::toColorOutside() {
+    QFETCH(double, L);
+    QFETCH(double, C);
+    QFETCH(double, H);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(bool, settled);
+    const Vec3 lab = PolarToRectangular(L, C, H);
+    const ColorOrLuminance outcome = OklabToColorOutside(lab, low, high);
+    QCOMPARE(!outcome.color, settled);
+    const int32_t color = OklabToColor(lab);
+    if (outcome.color) {
+        QCOMPARE(*outcome.color, color);
+    } else {
+        const double y = RelativeLuminance(color);
+        QVERIFY(low < outcome.low && outcome.low <= y && y <= outcome.high && outcome.high < high);
+    }
+}
+
+// The luminance of the colours of steps 0..steps of 0.001 up from L.
+static std::pair<double, double> stepLuminance(const Vec3& lab, int steps) {
+    std::pair<double, double> range{2.0, -1.0};
+    for (int k = 0; k <= steps; ++k) {
+        const double y = RelativeLuminance(OklabToColor({lab[0] + k * 0.001, lab[1], lab[2]}));
+        range = {std::min(range.first, y), std::max(range.second, y)};
+    }
+    return range;
+}
+
+void TestOkLab::luminanceWithin_data() {
+    QTest::addColumn<double>("L");
+    QTest::addColumn<double>("C");
+    QTest::addColumn<double>("H");
+    QTest::addColumn<int>("steps");
+    // Far outside sRGB, and inside it.
+    QTest::newRow("red, one step") << 0.40 << 0.2577 << 29.23 << 0;
+    QTest::newRow("red, eleven steps") << 0.47 << 0.2577 << 29.23 << 10;
+    QTest::newRow("green, one step") << 0.70 << 0.4 << 150.0 << 0;
+    QTest::newRow("inside sRGB, 31 steps") << 0.5 << 0.05 << 200.0 << 30;
+}
+
+void TestOkLab::luminanceWithin() {
+    QFETCH(double, L);
+    QFETCH(double, C);
+    QFETCH(double, H);
+    QFETCH(int, steps);
+    // Shown within 0.01 around the steps' luminance.
+    const Vec3 lab = PolarToRectangular(L, C, H);
+    const auto [low, high] = stepLuminance(lab, steps);
+    QVERIFY(MappedLuminanceWithin(lab, L, L + steps * 0.001, low - 0.01, high + 0.01, 1000));
+}
+
+// A limit on the luminance of a step's colour is never shown to be cleared, by either.
+void TestOkLab::boundsNeverCrossed() {
+    for (double H = 0.0; H < 360.0; H += 30.0) {
+        for (const double C : {0.1, 0.2, 0.3}) {
+            for (double L = 0.05; L < 0.95; L += 0.1) {
+                const Vec3 lab = PolarToRectangular(L, C, H);
+                const auto [low, high] = stepLuminance(lab, 8);
+                QVERIFY(!MappedLuminanceWithin(lab, L, L + 0.008, low - 0.01, high, 1000));
+                QVERIFY(!MappedLuminanceWithin(lab, L, L + 0.008, low, high + 0.01, 1000));
+                QVERIFY(OklabToColorOutside(lab, low - 0.01, low).color.has_value());
+            }
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestOkLab)
