@@ -25,6 +25,29 @@ void write(std::FILE* stream, const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
+// Qt's options for a window, and whether each takes a value.
+constexpr std::pair<const char*, bool> QtOptions[] = {{"platform", true},
+                                                      {"platformpluginpath", true},
+                                                      {"platformtheme", true},
+                                                      {"plugin", true},
+                                                      {"qwindowgeometry", true},
+                                                      {"qwindowicon", true},
+                                                      {"qwindowtitle", true},
+                                                      {"session", true},
+                                                      {"display", true},
+                                                      {"geometry", true},
+                                                      {"style", true},
+                                                      {"stylesheet", true},
+                                                      {"name", true},
+                                                      {"title", true},
+                                                      {"icon", true},
+                                                      {"qmljsdebugger", true},
+                                                      {"reverse", false},
+                                                      {"widgetcount", false},
+                                                      {"nograb", false},
+                                                      {"dograb", false},
+                                                      {"sync", false}};
+
 // A file that cannot be checked, exported or written: its name and the reason, on its own line
 // after everything written so far.
 void fileError(std::FILE* out, std::FILE* err, const QString& path, const QString& reason) {
@@ -66,6 +89,17 @@ CommandLine::CommandLine(int argc, char** argv) {
          QStringLiteral("With --export: writes into this file instead of standard output."),
          QStringLiteral("file")},
     });
+    // The options of Qt's own that a desktop or a user may give the window (-session when a
+    // session is restored, -platform, -style, ...): allowed and left to the window's application
+    // object, which takes them; words after one dash are such long options.
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const auto& [name, takesValue] : QtOptions) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        if (takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser_.addOption(option);
+    }
     parser_.addPositionalArgument(
         QStringLiteral("files"),
         QStringLiteral("Scheme files (*.tnx): one to open in the window, or those to check or "
@@ -78,7 +112,10 @@ CommandLine::CommandLine(int argc, char** argv) {
         error_ = parser_.errorText();
         return;
     }
-    opensWindow_ = parser_.optionNames().isEmpty() && parser_.positionalArguments().size() <= 1;
+    const QStringList own = {Help, Version, Check, Level, Dark, Export, Output};
+    opensWindow_ = std::none_of(own.begin(), own.end(),
+                                [this](const QString& name) { return parser_.isSet(name); }) &&
+                   parser_.positionalArguments().size() <= 1;
 }
 
 QString CommandLine::WindowFile() const {
@@ -119,6 +156,8 @@ int CommandLine::check(FileSystem& files, std::FILE* out, std::FILE* err) const 
     const QStringList paths = parser_.positionalArguments();
     if (paths.isEmpty())
         return usageError(err, QStringLiteral("No scheme file to check."));
+    if (paths.contains(QString()))
+        return usageError(err, QStringLiteral("An empty file name."));
     CheckStatus worst = CheckStatus::Passes;
     for (const QString& path : paths) {
         const FileCheck checked = CheckSchemeFile(files, path, *level, parser_.isSet(Dark));
@@ -142,6 +181,17 @@ int CommandLine::exportScheme(FileSystem& files, std::FILE* out, std::FILE* err)
         return usageError(err, paths.isEmpty() ? QStringLiteral("No scheme file to export.")
                                                : QStringLiteral("--export takes one scheme file."));
     const QString& path = paths.first();
+    const QString output = parser_.value(Output);
+    if (path.isEmpty() || (parser_.isSet(Output) && output.isEmpty()))
+        return usageError(err, QStringLiteral("An empty file name."));
+    // The export never takes the place of the scheme it is made from.
+    const QFileInfo target(output);
+    if (parser_.isSet(Output) &&
+        (target.absoluteFilePath() == QFileInfo(path).absoluteFilePath() ||
+         (target.exists() && target.canonicalFilePath() == QFileInfo(path).canonicalFilePath()))) {
+        fileError(out, err, output, QStringLiteral("It is the scheme file being exported."));
+        return int(CheckStatus::NotChecked);
+    }
     PageColors colors;
     QString error;
     if (!ReadSchemeFile(files, path, &colors, &error)) {
@@ -150,7 +200,6 @@ int CommandLine::exportScheme(FileSystem& files, std::FILE* out, std::FILE* err)
     }
     const QByteArray bytes = SchemeFileExportBytes(*format, colors, path);
     if (parser_.isSet(Output)) {
-        const QString output = parser_.value(Output);
         if (files.WriteFileAtomic(output, bytes, &error))
             return 0;
         fileError(out, err, output, error);
