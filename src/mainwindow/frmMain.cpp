@@ -30,6 +30,7 @@
 #include "platform/Platform.h"
 #include "platform/ScreenColorPicker.h"
 #include "platform/Twips.h"
+#include "windows/PreviewFollower.h"
 #include "windows/frmAbout.h"
 
 namespace {
@@ -488,6 +489,10 @@ void frmMain::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
+    // A preview that outlives the window follows it no more: nothing may write the preview page
+    // again once its folder is gone.
+    follower_->setPreviewOpen(false);
+    disconnect(&preview_, nullptr, this, nullptr);
     DeleteTempFolder();
     SaveSettings();
 }

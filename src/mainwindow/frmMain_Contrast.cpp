@@ -86,8 +86,10 @@ void frmMain::UpdateContrastReadouts() {
     const SchemeColors light = HolderSchemeColors(pageColors());
     const bool dark = mnuDarkVariant->isChecked();
     const SchemeColors shown = dark ? darkVariant(light) : light;
+    const QString prefix = dark ? QStringLiteral("Dark variant: ") : QString();
     for (const ReadoutEntry& entry : kReadouts) {
         const auto slot = static_cast<std::size_t>(entry.role) + 1;
+        (this->*entry.readout)->setNamePrefix(prefix);
         (this->*entry.readout)
             ->setColors(shown[slot], shown[SchemeBackground],
                         entry.role == ContrastRole::Link ? std::optional(shown[SchemeText])
@@ -115,6 +117,8 @@ void frmMain::mnuDarkVariant_Click() {
     Label6->setText(dark ? QStringLiteral("HTML Color Display (dark):")
                          : QStringLiteral("HTML Color Display:"));
     Label6->resize(twipsToPixels(dark ? 2535 : 1695), Label6->height());
+    BGColor->setAccessibleName(dark ? QStringLiteral("Background color, dark variant")
+                                    : QStringLiteral("Background color"));
     UpdateContrastReadouts();
 }
 

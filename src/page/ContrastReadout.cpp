@@ -68,16 +68,23 @@ void ContrastReadout::setColors(int32_t color, int32_t background, std::optional
         fix_.reset();
     }
     if (ratioChanges) {
-        const double ratio = ContrastRatio(color, background);
-        const QString shown = ContrastReadoutText(role_, ratio);
+        ratio_ = ContrastRatio(color, background);
+        const QString shown = ContrastReadoutText(role_, ratio_);
         if (shown != text()) {
             setText(shown);
-            setAccessibleName(ContrastAccessibleName(role_, ratio));
+            setAccessibleName(namePrefix_ + ContrastAccessibleName(role_, ratio_));
         }
-        setMarked(ContrastVerdictOf(ratio) < ContrastVerdict::AA);
+        setMarked(ContrastVerdictOf(ratio_) < ContrastVerdict::AA);
     }
     // A readout with the focus is being read: its tooltip is kept whole.
     showTip(hasFocus());
+}
+
+void ContrastReadout::setNamePrefix(const QString& prefix) {
+    if (prefix == namePrefix_)
+        return;
+    namePrefix_ = prefix;
+    setAccessibleName(namePrefix_ + ContrastAccessibleName(role_, ratio_));
 }
 
 const ContrastFix& ContrastReadout::Fix() {

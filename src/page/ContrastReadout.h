@@ -32,6 +32,10 @@ public:
     void setColors(int32_t color, int32_t background, std::optional<int32_t> textColor = {},
                    std::optional<FixColors> fix = {});
 
+    // Begins the accessible name, so that a screen reader says which colours the readout shows
+    // ("Dark variant: "); empty for the page's own.
+    void setNamePrefix(const QString& prefix);
+
     // Whether the verdict is below AA: the readout is marked and offers a fix.
     bool offersFix() const { return belowAA_; }
 
@@ -60,6 +64,8 @@ private:
     ContrastRole role_;
     int32_t color_ = -1;
     int32_t background_ = -1;
+    double ratio_ = 1.0;
+    QString namePrefix_;
     int32_t fixColor_ = -1;
     int32_t fixBackground_ = -1;
     std::optional<int32_t> textColor_;

@@ -157,7 +157,16 @@ void PortalScreenColorPicker::onResponse(uint response, const QVariantMap& resul
     if (!isPicking())
         return;
     // 0 is success; 1 the user's cancel; 2 any other end.
-    finish(response == 0 ? PortalColor(results.value(QStringLiteral("color"))) : std::nullopt);
+    if (response == 1) {
+        finish(std::nullopt);
+    } else if (response != 0) {
+        finish(std::nullopt, QStringLiteral("The desktop portal ended the pick."));
+    } else if (const std::optional<int> color =
+                   PortalColor(results.value(QStringLiteral("color")))) {
+        finish(color);
+    } else {
+        finish(std::nullopt, QStringLiteral("The desktop portal gave no color."));
+    }
 }
 
 bool PortalScreenColorPicker::listen(const QString& path) {

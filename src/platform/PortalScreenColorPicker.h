@@ -6,8 +6,9 @@
 //
 // Whether the portal is there and can pick is asked afresh at every pick, without waiting: a
 // portal that starts late, or comes back after a crash, serves the next pick. A pick ends with
-// failed() when the portal is missing or too old, refuses the call, or leaves the bus before it
-// answered; the user's cancel ends it with cancelled(). A pick started while another still
+// failed() when the portal is missing or too old, refuses the call, leaves the bus before it
+// answered, ends the pick otherwise or answers without a colour; the user's cancel ends it with
+// cancelled(). A pick started while another still
 // waits for the portal closes the old request and takes its place.
 
 #include "platform/ScreenColorPicker.h"

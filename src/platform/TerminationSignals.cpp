@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QWidget>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <csignal>
@@ -43,8 +46,10 @@ void handleTerminationSignals() {
 } // namespace
 
 void CloseWindowsOnTerminationSignals() {
-    if (signalSockets[0] >= 0)
+    if (signalSockets[0] >= 0) {
+        handleTerminationSignals();
         return;
+    }
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalSockets) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, qApp);
@@ -53,8 +58,13 @@ void CloseWindowsOnTerminationSignals() {
         while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
         }
         QApplication::closeAllWindows();
-        // Closed: a later signal closes what may have been opened since.
-        handleTerminationSignals();
+        // A window that is still open (one that did not close) may be closed by a later signal;
+        // with every window closed, a later SIGINT or SIGTERM ends a program that hangs on its
+        // way out.
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        if (std::any_of(windows.begin(), windows.end(),
+                        [](const QWidget* window) { return window->isVisible(); }))
+            handleTerminationSignals();
     });
     handleTerminationSignals();
 }

@@ -6,6 +6,13 @@ PreviewFollower::PreviewFollower(std::function<QString()> pageText, QObject* par
     connect(&timer_, &QTimer::timeout, this, &PreviewFollower::flush);
 }
 
+void PreviewFollower::setFollowing(bool following) {
+    const bool turnedOn = following && !following_;
+    following_ = following;
+    if (turnedOn)
+        changed();
+}
+
 void PreviewFollower::setPreviewOpen(bool open) {
     open_ = open;
     if (!open_) {

@@ -20,7 +20,8 @@ public:
 
     // Whether the preview is to follow: the user's choice, and an open preview window. Nothing
     // is sent unless both hold.
-    void setFollowing(bool following) { following_ = following; }
+    // Turned on, the preview catches up with the text as it is now.
+    void setFollowing(bool following);
     bool isFollowing() const { return following_; }
     void setPreviewOpen(bool open);
 

@@ -13,8 +13,8 @@ class TestPreviewFollower : public QObject {
 private slots:
     void sends_data() {
         // c: a change to a new text, C: a change that leaves the text as it was, s: the browser
-        // shows the text, o: preview closed, f: not following, w: a wait of three frames, W: a
-        // wait past the browser's answer timeout.
+        // shows the text, o: preview closed, f: not following, F: following again, w: a wait of
+        // three frames, W: a wait past the browser's answer timeout.
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("sent");
         QTest::newRow("changes within a frame, one text") << "cccccw" << QStringList{"5"};
@@ -25,6 +25,7 @@ private slots:
             << "cwcW" << QStringList{"1", "2"};
         QTest::newRow("preview closed") << "ocw" << QStringList{};
         QTest::newRow("not following") << "fcw" << QStringList{};
+        QTest::newRow("following again, the text as it is") << "fcwFw" << QStringList{"1"};
     }
     void sends() {
         QFETCH(QString, steps);
@@ -51,6 +52,9 @@ private slots:
                 break;
             case 'f':
                 follower.setFollowing(false);
+                break;
+            case 'F':
+                follower.setFollowing(true);
                 break;
             case 'w':
                 QTest::qWait(PreviewFollower::FrameMs * 3);
