@@ -81,9 +81,8 @@ CommandLine::CommandLine(int argc, char** argv) {
          QStringLiteral("level"), QStringLiteral("AA")},
         {Dark, QStringLiteral("With --check: checks the dark variant of each scheme as well.")},
         {Export,
-         QStringLiteral("Exports the scheme file as a GIMP palette (gpl), CSS (css), design "
-                        "tokens (tokens) or CSS with its dark variant (css-dark), as the window "
-                        "does."),
+         QStringLiteral("Exports the scheme file as the window does, as one of: ") +
+             ExportFormatNames(true).join(QStringLiteral(", ")) + QLatin1Char('.'),
          QStringLiteral("format")},
         {{QStringLiteral("o"), Output},
          QStringLiteral("With --export: writes into this file instead of standard output."),
@@ -174,8 +173,8 @@ int CommandLine::exportScheme(FileSystem& files, std::FILE* out, std::FILE* err)
     const QString formatName = parser_.value(Export);
     const std::optional<ExportFormat> format = ExportFormatNamed(formatName);
     if (!format)
-        return usageError(err, L("Unknown export format '") + formatName +
-                                   L("': use gpl, css, tokens or css-dark."));
+        return usageError(err, L("Unknown export format '") + formatName + L("': use ") +
+                                   ExportFormatNames().join(QStringLiteral(", ")) + L("."));
     const QStringList paths = parser_.positionalArguments();
     if (paths.size() != 1)
         return usageError(err, paths.isEmpty() ? QStringLiteral("No scheme file to export.")

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -98,8 +99,11 @@ QString CssSchemeBlock(const PageColors& colors) {
 }
 
 QString CssSchemeBlockWithDarkVariant(const PageColors& colors) {
-    const SchemeColors light = HolderSchemeColors(colors);
-    const SchemeColors dark = DarkVariant(light);
+    // The lighter page first: a dark scheme's variant is the light one.
+    SchemeColors light = HolderSchemeColors(colors);
+    SchemeColors dark = DarkVariant(light);
+    if (!VariantIsDark(light, dark))
+        std::swap(light, dark);
     QString text = QStringLiteral(":root {\n  color-scheme: light dark;\n");
     for (std::size_t i = 0; i < kPage.size(); ++i) {
         text += L("  --page-") + kPage[i].name + L(": light-dark(") + HexColorText(light[i]) +
@@ -161,24 +165,28 @@ QString tokenGroup(L group, const SchemeColors& scheme) {
 } // namespace
 
 QString DesignTokensText(const PageColors& colors) {
-    const SchemeColors light = HolderSchemeColors(colors);
-    return L("{\n") + tokenGroup(L("page"), light) + L(",\n") +
-           tokenGroup(L("page-dark"), DarkVariant(light)) + L("\n}\n");
+    const SchemeColors scheme = HolderSchemeColors(colors);
+    const SchemeColors variant = DarkVariant(scheme);
+    return L("{\n") + tokenGroup(L("page"), scheme) + L(",\n") +
+           tokenGroup(VariantIsDark(scheme, variant) ? L("page-dark") : L("page-light"), variant) +
+           L("\n}\n");
 }
 
 namespace {
 
-// The export file types, in the order of ExportFormat and of the dialog's filter.
+// The export file types, in the order of ExportFormat and of the dialog's filter, with the
+// names the command line gives them.
 struct ExportType {
     ExportFormat format;
     L description;
     L extension;
+    L name;
 };
 constexpr ExportType kExportTypes[] = {
-    {ExportFormat::GimpPalette, L("GIMP Palette"), L(".gpl")},
-    {ExportFormat::Css, L("CSS"), L(".css")},
-    {ExportFormat::DesignTokens, L("Design Tokens"), L(".tokens.json")},
-    {ExportFormat::CssWithDarkVariant, L("CSS with dark variant"), L(".css")},
+    {ExportFormat::GimpPalette, L("GIMP Palette"), L(".gpl"), L("gpl")},
+    {ExportFormat::Css, L("CSS"), L(".css"), L("css")},
+    {ExportFormat::DesignTokens, L("Design Tokens"), L(".tokens.json"), L("tokens")},
+    {ExportFormat::CssWithDarkVariant, L("CSS with dark variant"), L(".css"), L("css-dark")},
 };
 
 } // namespace
@@ -211,6 +219,21 @@ ExportTarget ChooseExportTarget(const QString& path, int filterIndex) {
     if (path.lastIndexOf(QLatin1Char('.')) > nameStart)
         return {chosen.format, path};
     return {chosen.format, path + chosen.extension};
+}
+
+std::optional<ExportFormat> ExportFormatNamed(const QString& name) {
+    for (const ExportType& type : kExportTypes) {
+        if (name.compare(type.name, Qt::CaseInsensitive) == 0)
+            return type.format;
+    }
+    return std::nullopt;
+}
+
+QStringList ExportFormatNames(bool described) {
+    QStringList names;
+    for (const ExportType& type : kExportTypes)
+        names << (described ? type.description + L(" (") + type.name + L(")") : QString(type.name));
+    return names;
 }
 
 QByteArray ExportFileBytes(ExportFormat format, const PageColors& colors,

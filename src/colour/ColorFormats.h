@@ -10,7 +10,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <optional>
 
 // "#FF8011": "#" and the six upper-case digits of ColorToHex.
 QString HexColorText(int32_t color);
@@ -37,7 +39,8 @@ QString CssHslText(int32_t color);
 QString CssSchemeBlock(const PageColors& colors);
 
 // The scheme and its dark variant (colour/DarkVariant.h) as CSS custom properties that follow
-// the reader's light or dark preference, one per line, the light colour first:
+// the reader's light or dark preference, one per line, the light colour first (for a dark
+// scheme, whose variant is the lighter page, the variant's):
 // ":root {\n  color-scheme: light dark;\n  --page-background: light-dark(#FFFFFF, #000000);\n
 //   --page-text: ...;\n  --page-link: ...;\n  --page-visited: ...;\n  --page-active: ...;\n}\n".
 QString CssSchemeBlockWithDarkVariant(const PageColors& colors);
@@ -56,7 +59,8 @@ QString GimpPaletteText(const PageColors& colors, const QString& schemeName);
 
 // Design tokens in the format of the W3C Design Tokens Community Group (*.tokens.json): a
 // group "page" with one token each, "background", "text", "link", "visited" and "active", and
-// a group "page-dark" of the same shape with the scheme's dark variant.
+// a group "page-dark" of the same shape with the scheme's dark variant ("page-light" for a dark
+// scheme, whose variant is the lighter page).
 // Each token has "$type": "color", a "$value" in the draft's colour form, {"colorSpace":
 // "srgb", "components": [r, g, b], "hex": "#FF8011"}, with the components 0..1 to four
 // decimals (enough for every 8-bit value to read back exactly) and the six-digit CSS hex form
@@ -83,6 +87,12 @@ struct ExportTarget {
     QString path;
 };
 ExportTarget ChooseExportTarget(const QString& path, int filterIndex);
+
+// The export formats by their names on the command line, "gpl", "css", "tokens" and "css-dark"
+// (in any case), and those names in that order, alone or after the file type's description
+// ("GIMP Palette (gpl)").
+std::optional<ExportFormat> ExportFormatNamed(const QString& name);
+QStringList ExportFormatNames(bool described = false);
 
 // The bytes of an export file, UTF-8: GimpPaletteText with the scheme's name, CssSchemeBlock,
 // DesignTokensText or CssSchemeBlockWithDarkVariant.

@@ -22,20 +22,18 @@ int64_t hundredths(double ratio) {
     return static_cast<int64_t>(std::floor(ratio * 100.0 * (1.0 + kSlack)));
 }
 
-// The texts, holder and target of each role, in the order of ContrastRole.
+// The texts and target of each role, in the order of ContrastRole.
 struct RoleTexts {
-    L shortName; // "Visited"
-    L longName;  // "Visited link"
-    L colorName; // "visited link color"
-    const QString PageColors::*holder;
+    L shortName;  // "Visited"
+    L longName;   // "Visited link"
+    L colorName;  // "visited link color"
     L targetName; // "VLink Color"
 };
 constexpr RoleTexts kRoles[] = {
-    {L("Text"), L("Text"), L("text color"), &PageColors::textC, L("Text Color")},
-    {L("Link"), L("Link"), L("link color"), &PageColors::linkC, L("Link Color")},
-    {L("Visited"), L("Visited link"), L("visited link color"), &PageColors::vlinkC,
-     L("VLink Color")},
-    {L("Active"), L("Active link"), L("active link color"), &PageColors::alinkC, L("ALink Color")},
+    {L("Text"), L("Text"), L("text color"), L("Text Color")},
+    {L("Link"), L("Link"), L("link color"), L("Link Color")},
+    {L("Visited"), L("Visited link"), L("visited link color"), L("VLink Color")},
+    {L("Active"), L("Active link"), L("active link color"), L("ALink Color")},
 };
 
 const RoleTexts& textsOf(ContrastRole role) {
@@ -75,7 +73,7 @@ bool ContrastReaches(double ratio, double minimum) {
 }
 
 ContrastVerdict ContrastVerdictOf(double ratio) {
-    if (ContrastReaches(ratio, 7.0)) {
+    if (ContrastReaches(ratio, kContrastAAA)) {
         return ContrastVerdict::AAA;
     }
     if (ContrastReaches(ratio, 4.5)) {
@@ -137,21 +135,21 @@ int32_t HolderColor(const QString& holder) {
     return HexToColor(text);
 }
 
-int32_t PageRoleColor(const PageColors& colors, ContrastRole role) {
-    return HolderColor(colors.*textsOf(role).holder);
-}
-
 QString ContrastRoleTarget(ContrastRole role) {
     return textsOf(role).targetName;
 }
 
-double PageContrastRatio(const PageColors& colors, ContrastRole role) {
-    return ContrastRatio(PageRoleColor(colors, role), HolderColor(colors.backC));
+SchemeColors HolderSchemeColors(const PageColors& colors) {
+    return {HolderColor(colors.backC), HolderColor(colors.textC), HolderColor(colors.linkC),
+            HolderColor(colors.vlinkC), HolderColor(colors.alinkC)};
 }
 
-double LinkAgainstTextRatio(const PageColors& colors) {
-    return ContrastRatio(PageRoleColor(colors, ContrastRole::Link),
-                         PageRoleColor(colors, ContrastRole::Text));
+double SchemeContrastRatio(const SchemeColors& scheme, ContrastRole role) {
+    return ContrastRatio(scheme[SlotOf(role)], scheme[SchemeBackground]);
+}
+
+double LinkAgainstTextRatio(const SchemeColors& scheme) {
+    return ContrastRatio(scheme[SchemeLink], scheme[SchemeText]);
 }
 
 ContrastFix NearestPassingColor(int32_t color, int32_t background, double minimum) {

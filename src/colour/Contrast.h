@@ -8,8 +8,9 @@
 #include <QString>
 #include <cstdint>
 
-// The ratio a text colour needs against its background for level AA (normal text).
+// The ratios a text colour needs against its background for levels AA and AAA (normal text).
 inline constexpr double kContrastAA = 4.5;
+inline constexpr double kContrastAAA = 7.0;
 
 // Linear-light value 0..1 of one 8-bit sRGB channel: with c = channel / 255, c / 12.92 when
 // c <= 0.04045, otherwise ((c + 0.055) / 1.055) ^ 2.4. The channel is taken modulo 256.
@@ -44,8 +45,10 @@ QString ContrastVerdictText(ContrastVerdict verdict);
 // white "21.00", a colour on itself "1.00".
 QString ContrastRatioText(double ratio);
 
-// The four text colours that are read against the background.
+// The four text colours that are read against the background, and all four in that order.
 enum class ContrastRole { Text, Link, VisitedLink, ActiveLink };
+inline constexpr ContrastRole kContrastRoles[] = {
+    ContrastRole::Text, ContrastRole::Link, ContrastRole::VisitedLink, ContrastRole::ActiveLink};
 
 // The readout's short text: "Text 21.00 AAA", "Link 4.54 AA", "Visited 3.02 AA large",
 // "Active 1.00 fails".
@@ -63,18 +66,23 @@ QString LinkDistinctionText(double linkAgainstText);
 // The colour of a hex holder's text as HexToColor reads it; the holder itself is not changed.
 int32_t HolderColor(const QString& holder);
 
-// The holder colour of role (that of textC, linkC, vlinkC or alinkC), as HolderColor reads it.
-int32_t PageRoleColor(const PageColors& colors, ContrastRole role);
-
 // The name in the target list of the page colour of role: "Text Color", "Link Color",
 // "VLink Color", "ALink Color".
 QString ContrastRoleTarget(ContrastRole role);
 
-// The holder colour of role against the background holder colour.
-double PageContrastRatio(const PageColors& colors, ContrastRole role);
+// The five colours of the hex holders, as HolderColor reads them.
+SchemeColors HolderSchemeColors(const PageColors& colors);
 
-// The link holder colour against the text holder colour.
-double LinkAgainstTextRatio(const PageColors& colors);
+// The slot of a scheme that holds the colour of role.
+constexpr SchemeSlot SlotOf(ContrastRole role) {
+    return static_cast<SchemeSlot>(static_cast<std::size_t>(role) + 1);
+}
+
+// The colour of role against the background of a scheme.
+double SchemeContrastRatio(const SchemeColors& scheme, ContrastRole role);
+
+// The link colour against the text colour of a scheme.
+double LinkAgainstTextRatio(const SchemeColors& scheme);
 
 // The nearest colour that passes, found along the HSB fields. H, S and B are those of
 // RGBToHSB(colour). Brightness B' = B +- 1, B +- 2, ... within 0..100 is tried first; the first

@@ -1,5 +1,7 @@
 #include "colour/CssColor.h"
 
+#include "colour/ColorConverter.h"
+#include "colour/HexColor.h"
 #include "colour/OkLab.h"
 
 #include <QLatin1StringView>
@@ -202,10 +204,7 @@ bool isNameChar(char c) {
 }
 
 int hexValue(char c) {
-    if (isDigit(c)) {
-        return c - '0';
-    }
-    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    return HexDigitValue(static_cast<char16_t>(static_cast<unsigned char>(c)));
 }
 
 std::optional<Color> hexColor(std::string_view digits) {
@@ -634,16 +633,19 @@ std::optional<int32_t> ParseCssColor(QStringView text, int32_t background) {
     Vec3 rgb = color->rgb;
     if (color->alpha < 1.0) {
         const double a = color->alpha;
+        const RgbChannels under = SplitPacked(background);
+        const int32_t channels[] = {under.red, under.green, under.blue};
         for (int i = 0; i < 3; ++i) {
-            const double under = ((background >> (8 * i)) & 0xFF) / 255.0;
-            rgb[i] = rgb[i] * a + under * (1.0 - a);
+            rgb[i] = rgb[i] * a + channels[i] / 255.0 * (1.0 - a);
         }
     }
     return PackSrgb(rgb);
 }
 
-QString UnusableColorMessage(QStringView text) {
-    const QLatin1StringView prefix("The clipboard holds no color that Tintara can use: ");
+QString UnusableColorMessage(QStringView text, ColorTextSource source) {
+    const QLatin1StringView prefix(source == ColorTextSource::Clipboard
+                                       ? "The clipboard holds no color that Tintara can use: "
+                                       : "The dropped text holds no color that Tintara can use: ");
     QString shown = text.trimmed().toString();
     if (shown.isEmpty()) {
         return QString(prefix) + QLatin1StringView("it is empty");

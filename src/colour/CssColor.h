@@ -31,7 +31,11 @@
 // packed colour) when it is not opaque; nothing when the text is no colour that can be used.
 std::optional<int32_t> ParseCssColor(QStringView text, int32_t background);
 
-// "The clipboard holds no color that Tintara can use: \"var(--x)\"", the text without the
-// white space around it, line breaks and tabs as spaces, and cut to its first 60 characters
-// followed by "…" when it is longer. An empty text gives "...: it is empty".
-QString UnusableColorMessage(QStringView text);
+// Where a colour text came from.
+enum class ColorTextSource { Clipboard, Drop };
+
+// "The clipboard holds no color that Tintara can use: \"var(--x)\"" (for a drop: "The dropped
+// text holds no color ..."), the text without the white space around it, line breaks and tabs
+// as spaces, and cut to its first 60 characters followed by "…" when it is longer. An empty
+// text gives "...: it is empty".
+QString UnusableColorMessage(QStringView text, ColorTextSource source = ColorTextSource::Clipboard);

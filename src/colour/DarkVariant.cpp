@@ -226,7 +226,7 @@ SchemeColors DarkVariant(const SchemeColors& light) {
     return dark;
 }
 
-SchemeColors HolderSchemeColors(const PageColors& colors) {
-    return {HolderColor(colors.backC), HolderColor(colors.textC), HolderColor(colors.linkC),
-            HolderColor(colors.vlinkC), HolderColor(colors.alinkC)};
+bool VariantIsDark(const SchemeColors& scheme, const SchemeColors& variant) {
+    return RelativeLuminance(variant[SchemeBackground]) <=
+           RelativeLuminance(scheme[SchemeBackground]);
 }

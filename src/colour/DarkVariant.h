@@ -4,23 +4,7 @@
 // OKLCH lightness L turned into 1 - L, and the colours moved apart where that leaves a text
 // colour with less contrast against the background than it had.
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-
 #include "colour/PageColors.h"
-
-// The places of the page colours in a scheme.
-enum SchemeSlot : std::size_t {
-    SchemeBackground,
-    SchemeText,
-    SchemeLink,
-    SchemeVisitedLink,
-    SchemeActiveLink,
-};
-
-// Five packed colours (red + green*256 + blue*65536) in the order of SchemeSlot.
-using SchemeColors = std::array<int32_t, 5>;
 
 // The variant of a scheme. Each text colour is held to the contrast level that it reaches
 // against the background in the given scheme (AAA 7, AA 4.5, AA large 3, none for a colour
@@ -39,5 +23,6 @@ using SchemeColors = std::array<int32_t, 5>;
 //    contrasts more with the background.
 SchemeColors DarkVariant(const SchemeColors& light);
 
-// The five colours of the hex holders, as HolderColor reads them (colour/Contrast.h).
-SchemeColors HolderSchemeColors(const PageColors& colors);
+// Whether the variant is the darker of the two pages (its background no lighter than the
+// scheme's): the dark variant of a light scheme. That of a dark scheme is the light one.
+bool VariantIsDark(const SchemeColors& scheme, const SchemeColors& variant);

@@ -11,26 +11,13 @@ namespace {
 
 using L = QLatin1String;
 
-constexpr ContrastRole kRoles[] = {ContrastRole::Text, ContrastRole::Link,
-                                   ContrastRole::VisitedLink, ContrastRole::ActiveLink};
-
-struct NamedFormat {
-    L name;
-    ExportFormat format;
-};
-constexpr NamedFormat kFormatNames[] = {{L("gpl"), ExportFormat::GimpPalette},
-                                        {L("css"), ExportFormat::Css},
-                                        {L("tokens"), ExportFormat::DesignTokens},
-                                        {L("css-dark"), ExportFormat::CssWithDarkVariant}};
-
-// The four contrast lines of a scheme's colours (background first), each held to the level.
+// The four contrast lines of a scheme's colours, each held to the level.
 QList<CheckLine> contrastLines(const SchemeColors& scheme, CheckLevel level, L prefix) {
-    const double minimum = level == CheckLevel::AAA ? 7.0 : kContrastAA;
+    const double minimum = level == CheckLevel::AAA ? kContrastAAA : kContrastAA;
     const L name = level == CheckLevel::AAA ? L("AAA") : L("AA");
     QList<CheckLine> lines;
-    for (ContrastRole role : kRoles) {
-        const double ratio =
-            ContrastRatio(scheme[static_cast<std::size_t>(role) + 1], scheme[SchemeBackground]);
+    for (ContrastRole role : kContrastRoles) {
+        const double ratio = SchemeContrastRatio(scheme, role);
         const QString text = prefix + ContrastAccessibleName(role, ratio);
         const bool passes = ContrastReaches(ratio, minimum);
         lines << CheckLine{passes ? text : text + L(" - below ") + name, passes};
@@ -49,13 +36,18 @@ std::optional<CheckLevel> CheckLevelNamed(const QString& name) {
 }
 
 QList<CheckLine> SchemeCheckLines(const PageColors& colors, CheckLevel level) {
-    QList<CheckLine> lines = contrastLines(HolderSchemeColors(colors), level, L(""));
-    lines << CheckLine{LinkDistinctionText(LinkAgainstTextRatio(colors)), true};
+    const SchemeColors scheme = HolderSchemeColors(colors);
+    QList<CheckLine> lines = contrastLines(scheme, level, L(""));
+    lines << CheckLine{LinkDistinctionText(LinkAgainstTextRatio(scheme)), true};
     return lines;
 }
 
 QList<CheckLine> DarkVariantCheckLines(const PageColors& light, CheckLevel level) {
-    return contrastLines(DarkVariant(HolderSchemeColors(light)), level, L("Dark variant: "));
+    const SchemeColors scheme = HolderSchemeColors(light);
+    const SchemeColors variant = DarkVariant(scheme);
+    return contrastLines(variant, level,
+                         VariantIsDark(scheme, variant) ? L("Dark variant: ")
+                                                        : L("Light variant: "));
 }
 
 bool ReadSchemeFile(FileSystem& files, const QString& path, PageColors* colors, QString* error) {
@@ -82,14 +74,6 @@ FileCheck CheckSchemeFile(FileSystem& files, const QString& path, CheckLevel lev
             check.status = CheckStatus::FallsShort;
     }
     return check;
-}
-
-std::optional<ExportFormat> ExportFormatNamed(const QString& name) {
-    for (const NamedFormat& named : kFormatNames) {
-        if (name.compare(named.name, Qt::CaseInsensitive) == 0)
-            return named.format;
-    }
-    return std::nullopt;
 }
 
 QByteArray SchemeFileExportBytes(ExportFormat format, const PageColors& colors,

@@ -32,7 +32,8 @@ struct CheckLine {
 QList<CheckLine> SchemeCheckLines(const PageColors& colors, CheckLevel level);
 
 // The four contrast lines of the scheme's dark variant (colour/DarkVariant.h), held to the
-// level as the scheme's own, each beginning "Dark variant: ".
+// level as the scheme's own, each beginning "Dark variant: " ("Light variant: " for a dark
+// scheme, whose variant is the lighter page).
 QList<CheckLine> DarkVariantCheckLines(const PageColors& light, CheckLevel level);
 
 // The exit status of a check: every line passes, one falls short, a file could not be checked.
@@ -53,10 +54,6 @@ bool ReadSchemeFile(FileSystem& files, const QString& path, PageColors* colors, 
 
 // Reads and checks one file; dark adds the dark variant's lines.
 FileCheck CheckSchemeFile(FileSystem& files, const QString& path, CheckLevel level, bool dark);
-
-// The export formats by their names on the command line: "gpl", "css", "tokens", "css-dark" (in
-// any case).
-std::optional<ExportFormat> ExportFormatNamed(const QString& name);
 
 // The bytes the window exports for the scheme of the file at path: the scheme is named after
 // the file, without its folder and its last extension, as the window names an opened scheme.

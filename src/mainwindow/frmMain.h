@@ -16,6 +16,7 @@
 #include "colour/ColorConverter.h"
 #include "colour/ColorVision.h"
 #include "colour/Contrast.h"
+#include "colour/CssColor.h"
 #include "colour/DarkVariant.h"
 #include "page/PageCode.h"
 #include "picker/ColorBoxes.h"
@@ -155,7 +156,7 @@ public:
     // paste and drop
     void mnuPasteColor_Click();
     // Applies a CSS colour text as if its hex digits were typed into txtHex, or says why not.
-    void ApplyColorText(const QString& text);
+    void ApplyColorText(const QString& text, ColorTextSource source);
     void mnuExport_Scheme_Click();
 
     PreviewLoader& Preview() { return preview_; }
@@ -221,6 +222,14 @@ private:
     void buildViewMenu();
     ContrastReadout* contrastReadout(ContrastRole role) const;
     const SchemeColors& darkVariant(const SchemeColors& light);
+    // What the window calls the variant shown: the caption of the sample display, the start of
+    // the readouts' names, the swatch's name.
+    struct VariantWords {
+        QString caption;
+        QString prefix;
+        QString swatch;
+    };
+    VariantWords variantWords() const;
 
 public:
     // ---- controls, named as in the window design

@@ -86,9 +86,9 @@ void frmMain::UpdateContrastReadouts() {
     const SchemeColors light = HolderSchemeColors(pageColors());
     const bool dark = mnuDarkVariant->isChecked();
     const SchemeColors shown = dark ? darkVariant(light) : light;
-    const QString prefix = dark ? QStringLiteral("Dark variant: ") : QString();
+    const QString prefix = dark ? variantWords().prefix : QString();
     for (const ReadoutEntry& entry : kReadouts) {
-        const auto slot = static_cast<std::size_t>(entry.role) + 1;
+        const SchemeSlot slot = SlotOf(entry.role);
         (this->*entry.readout)->setNamePrefix(prefix);
         (this->*entry.readout)
             ->setColors(shown[slot], shown[SchemeBackground],
@@ -97,6 +97,11 @@ void frmMain::UpdateContrastReadouts() {
                         ContrastReadout::FixColors{light[slot], light[SchemeBackground]});
     }
     BGColor->setShownColor(dark ? std::optional(shown[SchemeBackground]) : std::nullopt);
+    // A dark scheme's variant is the light one: the words say which the display shows.
+    Label6->setText(dark ? variantWords().caption : QStringLiteral("HTML Color Display:"));
+    if (const QString name = dark ? variantWords().swatch : QStringLiteral("Background color");
+        name != BGColor->accessibleName())
+        BGColor->setAccessibleName(name);
     SampleLabel* const samples[] = {TextColor, LinkColor, VLinkColor, ALinkColor};
     for (std::size_t i = 0; i < std::size(samples); ++i)
         samples[i]->setShownColor(dark ? std::optional(shown[i + 1]) : std::nullopt);
@@ -110,16 +115,18 @@ const SchemeColors& frmMain::darkVariant(const SchemeColors& light) {
     return darkOf_->second;
 }
 
-// The caption says which variant the sample display shows; the longer one takes the display's
-// whole width.
+// The longer caption of the variant takes the display's whole width.
 void frmMain::mnuDarkVariant_Click() {
-    const bool dark = mnuDarkVariant->isChecked();
-    Label6->setText(dark ? QStringLiteral("HTML Color Display (dark):")
-                         : QStringLiteral("HTML Color Display:"));
-    Label6->resize(twipsToPixels(dark ? 2535 : 1695), Label6->height());
-    BGColor->setAccessibleName(dark ? QStringLiteral("Background color, dark variant")
-                                    : QStringLiteral("Background color"));
+    Label6->resize(twipsToPixels(mnuDarkVariant->isChecked() ? 2535 : 1695), Label6->height());
     UpdateContrastReadouts();
+}
+
+frmMain::VariantWords frmMain::variantWords() const {
+    if (!darkOf_ || VariantIsDark(darkOf_->first, darkOf_->second))
+        return {QStringLiteral("HTML Color Display (dark):"), QStringLiteral("Dark variant: "),
+                QStringLiteral("Background color, dark variant")};
+    return {QStringLiteral("HTML Color Display (light):"), QStringLiteral("Light variant: "),
+            QStringLiteral("Background color, light variant")};
 }
 
 // The fix chooses the readout's target from the list as the user would, then types the hue,

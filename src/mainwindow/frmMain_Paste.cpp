@@ -18,18 +18,19 @@ void frmMain::buildColorDrops() {
     for (QWidget* control : {static_cast<QWidget*>(lblCurrColor), static_cast<QWidget*>(BGColor),
                              static_cast<QWidget*>(PicFrame)})
         drops->watch(control);
-    connect(drops, &TextDropWatcher::dropped, this, &frmMain::ApplyColorText);
+    connect(drops, &TextDropWatcher::dropped, this,
+            [this](const QString& text) { ApplyColorText(text, ColorTextSource::Drop); });
 }
 
 void frmMain::mnuPasteColor_Click() {
-    ApplyColorText(QGuiApplication::clipboard()->text());
+    ApplyColorText(QGuiApplication::clipboard()->text(), ColorTextSource::Clipboard);
 }
 
 // A colour that is not opaque is laid over the page's background, as a browser shows it.
-void frmMain::ApplyColorText(const QString& text) {
+void frmMain::ApplyColorText(const QString& text, ColorTextSource source) {
     const std::optional<int32_t> color = ParseCssColor(text, HolderColor(backC->text()));
     if (!color) {
-        showWarning(UnusableColorMessage(text));
+        showWarning(UnusableColorMessage(text, source));
         return;
     }
     typeHexColor(*color);

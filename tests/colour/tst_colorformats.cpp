@@ -100,6 +100,13 @@ void TestColorFormats::schemeTexts() {
              "  --page-visited: light-dark(#551A8B, #AF7DF1);\n"
              "  --page-active: light-dark(#FF0000, #B70000);\n"
              "}\n");
+    // A dark scheme's variant is the lighter page: it comes first (the variant of the dark
+    // variant's own test, where the background moves).
+    QCOMPARE(CssSchemeBlockWithDarkVariant({"3E5C76", "FFFFFF", "F5E9C1", "D4A5FF", "FFE135"})
+                 .split('\n')
+                 .mid(2, 2),
+             QStringList({"  --page-background: light-dark(#7999B5, #3E5C76);",
+                          "  --page-text: light-dark(#000000, #FFFFFF);"}));
     QCOMPARE(GimpPaletteText(kHolders, "Spring\r\nmorning"), "GIMP Palette\n"
                                                              "Name: Spring morning\n"
                                                              "Columns: 5\n"
@@ -127,6 +134,12 @@ void TestColorFormats::designTokens() {
     QCOMPARE(classic["link"]["$value"]["hex"].toString(), "#5B92FF");
     QCOMPARE(classic["link"]["$value"]["components"].toArray(), (QJsonArray{0.3569, 0.5725, 1}));
     QCOMPARE(classic["visited"]["$description"].toString(), "VLink Color");
+    // A dark scheme's variant is its light page.
+    QCOMPARE(QJsonDocument::fromJson(
+                 DesignTokensText({"3E5C76", "FFFFFF", "F5E9C1", "D4A5FF", "FFE135"}).toUtf8())
+                 .object()
+                 .keys(),
+             (QStringList{"page", "page-light"}));
     QCOMPARE(page.keys(), (QStringList{"active", "background", "link", "text", "visited"}));
     // 171 / 255 = 0.670588, 12 / 255 = 0.047059.
     const QJsonObject link = page.value("link").toObject();

@@ -75,10 +75,11 @@ void TestContrast::texts() {
     QCOMPARE(LinkDistinctionText(2.999),
              "Link color against text color 2.99:1: not distinguishable without underline");
     // Holders read as HexToColor reads them: "abc" is AB 0C 00.
-    const PageColors holders{"#ffffff", "767676", "abc", "#000000", "ffffff"};
-    QCOMPARE(ContrastRatioText(PageContrastRatio(holders, ContrastRole::Text)), "4.54");
-    QCOMPARE(PageContrastRatio(holders, ContrastRole::VisitedLink), 21.0);
-    QCOMPARE(PageContrastRatio(holders, ContrastRole::ActiveLink), 1.0);
+    const SchemeColors holders =
+        HolderSchemeColors({"#ffffff", "767676", "abc", "#000000", "ffffff"});
+    QCOMPARE(ContrastRatioText(SchemeContrastRatio(holders, ContrastRole::Text)), "4.54");
+    QCOMPARE(SchemeContrastRatio(holders, ContrastRole::VisitedLink), 21.0);
+    QCOMPARE(SchemeContrastRatio(holders, ContrastRole::ActiveLink), 1.0);
     QCOMPARE(LinkAgainstTextRatio(holders), ContrastRatio(0x000CAB, 0x767676));
     QCOMPARE(ContrastFixTip(ContrastRole::ActiveLink, NearestPassingColor(0x777777, 0xFFFFFF)),
              "Click to make the active link color pass AA: 757575");

@@ -93,7 +93,7 @@ void TestCommandLine::run_data() {
     row("unknown option", {"--colour", "pass.tnx"}, 2, {},
         "tintara: Unknown option 'colour'.\n" + Hint);
     row("unknown format", {"--export", "png", "pass.tnx"}, 2, {},
-        "tintara: Unknown export format 'png': use gpl, css, tokens or css-dark.\n" + Hint);
+        "tintara: Unknown export format 'png': use gpl, css, tokens, css-dark.\n" + Hint);
     row("empty file name", {"--check", ""}, 2, {}, "tintara: An empty file name.\n" + Hint);
     row("no file", {"--check", "--level", "AA"}, 2, {},
         "tintara: No scheme file to check.\n" + Hint);

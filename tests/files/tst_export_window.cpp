@@ -162,7 +162,9 @@ private slots:
         if (typed.isEmpty()) {
             QCOMPARE(t.platform.messages.size(), 1);
             QVERIFY(t.platform.messages[0].text.startsWith(
-                QStringLiteral("The clipboard holds no color that Tintara can use: ")));
+                how == QLatin1String("paste")
+                    ? QStringLiteral("The clipboard holds no color that Tintara can use: ")
+                    : QStringLiteral("The dropped text holds no color that Tintara can use: ")));
             QCOMPARE(fileCommandState(w), before);
             return;
         }

@@ -36,10 +36,10 @@ private slots:
         for (const QString& value :
              {colors.backC, colors.textC, colors.linkC, colors.vlinkC, colors.alinkC})
             QVERIFY2(sixDigits.match(value).hasMatch(), qPrintable(value));
-        for (ContrastRole role : {ContrastRole::Text, ContrastRole::Link, ContrastRole::VisitedLink,
-                                  ContrastRole::ActiveLink})
-            QVERIFY2(ContrastReaches(PageContrastRatio(colors, role), kContrastAA),
-                     qPrintable(ContrastAccessibleName(role, PageContrastRatio(colors, role))));
+        const SchemeColors scheme = HolderSchemeColors(colors);
+        for (ContrastRole role : kContrastRoles)
+            QVERIFY2(ContrastReaches(SchemeContrastRatio(scheme, role), kContrastAA),
+                     qPrintable(ContrastAccessibleName(role, SchemeContrastRatio(scheme, role))));
     }
 };
 

@@ -285,6 +285,13 @@ private slots:
         QCOMPARE(painted(w), QStringList({"FFFFFF", "000000", "0000EE", "551A8B", "FF0000"}));
         QCOMPARE(heard(w), light);
         QCOMPARE(w.Label6->text(), QStringLiteral("HTML Color Display:"));
+
+        // A dark scheme's variant is the light page, and is called so.
+        Window night;
+        QVERIFY(startWith(night, schemeBytes({"3E5C76", "FFFFFF", "F5E9C1", "D4A5FF", "FFE135"})));
+        QTest::keyClick(night.w().windowHandle(), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(night.w().Label6->text(), QStringLiteral("HTML Color Display (light):"));
+        QVERIFY(heard(night.w())[0].startsWith(QLatin1String("Light variant: Text contrast")));
     }
 
     // In the dark view a readout below AA offers the fix of the page's own colour, whose level
