@@ -34,10 +34,6 @@ QRect openPlace(int index) {
                  ReadoutWidth, 240);
 }
 
-} // namespace
-
-namespace {
-
 // The four readouts, in the order of their roles.
 struct ReadoutEntry {
     ContrastRole role;

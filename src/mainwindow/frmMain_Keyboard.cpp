@@ -119,7 +119,8 @@ void frmMain::pickStripRow(int row) {
 }
 
 void frmMain::mnuPickColor_Click() {
-    // The pick ends later, with a colour or with a cancel, which changes nothing.
+    // The pick ends later: with a colour, with a cancel, which changes nothing, or with the
+    // reason it failed, which is shown.
     platform_.ScreenPicker().start();
 }
 

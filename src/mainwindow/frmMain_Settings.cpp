@@ -27,8 +27,8 @@ void frmMain::SaveSettings() {
     // scheme; closing goes on.
     WriteIniValue(platform_, platform_.SettingsFile(), QStringLiteral("Settings"),
                   QStringLiteral("LastFile"), LastFile->text());
-    // The choice is written once it differs from the default; a settings file that never had
-    // it stays as it was.
+    // The choice is written when it differs from what the file holds (nothing counts as on): a
+    // settings file that never had it stays as it was while the choice is on.
     const QString follow =
         mnuPreviewFollows->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
     if (ReadIniValue(platform_, platform_.SettingsFile(), QStringLiteral("Settings"), FollowKey,

@@ -1,5 +1,4 @@
 #include "colour/ColorFormats.h"
-#include "picker/AccessibleNames.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,7 +24,6 @@ private slots:
     void designTokens();
     void exportTarget_data();
     void exportTarget();
-    void accessibleNames();
 };
 
 void TestColorFormats::oneColor_data() {
@@ -191,15 +189,6 @@ void TestColorFormats::exportTarget() {
     const ExportTarget target = ChooseExportTarget(path, filterIndex);
     QCOMPARE(static_cast<int>(target.format), format);
     QCOMPARE(target.path, written);
-}
-
-void TestColorFormats::accessibleNames() {
-    QCOMPARE(PaletteCellAccessibleName(90, 0x8080FF), "FF8080, row 6, column 1");
-    QCOMPARE(PaletteCellAccessibleName(17, 0xFFFFFF), "FFFFFF, row 1, column 18");
-    QCOMPARE(PaletteCellAccessibleName(197, 0x5500FF), "FF0055, row 11, column 18");
-    QCOMPARE(BrightnessStripAccessibleName(0x1180FF), "Brightness variants of FF8011");
-    QCOMPARE(NewColorAccessibleName(0x1180FF), "New Color FF8011");
-    QCOMPARE(OldColorAccessibleName(0xC47B3A), "Old Color 3A7BC4");
 }
 
 QTEST_APPLESS_MAIN(TestColorFormats)
