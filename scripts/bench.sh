@@ -2,7 +2,8 @@
 # Installs what is missing, builds Tintara and runs every benchmark: the logic benchmarks, the
 # interactive paths of the real main window (offscreen), the page previews and the start-up
 # time and memory of the whole program, measured from outside on Xvfb beside a bare Qt window,
-# and the command line's check of one scheme file, without a display.
+# the command line's check of one scheme file, without a display, and every colour through its
+# oklch() text and back.
 # Ends with a table of the figures. TINTARA_BENCH_COMPARE may name the tintara of another build
 # (the one before a change, say), whose start-up is then measured in the same run.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -14,6 +15,10 @@ screen=(-s "-screen 0 1280x1024x24")
 
 echo "== Logic (Google Benchmark)"
 bench/bench_logic --benchmark_min_time=0.2 | tee logic.txt
+
+echo
+echo "== Every colour through its oklch() text and back"
+bench/check_oklch_roundtrip | tee roundtrip.txt
 
 echo
 echo "== Interactive paths of the main window (offscreen)"
@@ -80,3 +85,5 @@ awk -F'|' '/later preview/ { printf "| later preview | 60 ms or less | median %s
 awk -F'|' '/preview follows/ { printf "| %s | median 50 ms, p99 200 ms | median %s, p99 %s |\n", $2, $3, $4 }' preview.txt
 awk -F'|' '/preview following/ { printf "| %s | median 100 us, p99 1 ms | median %s, p99 %s |\n", $2, $3, $4 }' preview.txt
 awk -F'|' '/opening a scheme/ { printf "| opening a scheme file | 2 ms or less | median %s, p99 %s |\n", $3, $4 }' interactive.txt
+awk '$1 ~ /^BM_DarkVariant/ { printf "| %s | 50 us or less | %s %s |\n", $1, $2, $3 }' logic.txt
+echo "| the 16,777,216 colours through oklch() and back | none lost | $(cat roundtrip.txt) |"
