@@ -230,3 +230,8 @@ bool VariantIsDark(const SchemeColors& scheme, const SchemeColors& variant) {
     return RelativeLuminance(variant[SchemeBackground]) <=
            RelativeLuminance(scheme[SchemeBackground]);
 }
+
+QString VariantNamePrefix(const SchemeColors& scheme, const SchemeColors& variant) {
+    return VariantIsDark(scheme, variant) ? QStringLiteral("Dark variant: ")
+                                          : QStringLiteral("Light variant: ");
+}

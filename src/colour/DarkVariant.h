@@ -6,6 +6,8 @@
 
 #include "colour/PageColors.h"
 
+#include <QString>
+
 // The variant of a scheme. Each text colour is held to the contrast level that it reaches
 // against the background in the given scheme (AAA 7, AA 4.5, AA large 3, none for a colour
 // that fails); no level of the variant is lower than the given scheme's.
@@ -26,3 +28,7 @@ SchemeColors DarkVariant(const SchemeColors& light);
 // Whether the variant is the darker of the two pages (its background no lighter than the
 // scheme's): the dark variant of a light scheme. That of a dark scheme is the light one.
 bool VariantIsDark(const SchemeColors& scheme, const SchemeColors& variant);
+
+// What a screen reader and a check put before the variant's contrast lines: "Dark variant: ",
+// or "Light variant: " for a dark scheme's.
+QString VariantNamePrefix(const SchemeColors& scheme, const SchemeColors& variant);

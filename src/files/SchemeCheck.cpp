@@ -12,7 +12,8 @@ namespace {
 using L = QLatin1String;
 
 // The four contrast lines of a scheme's colours, each held to the level.
-QList<CheckLine> contrastLines(const SchemeColors& scheme, CheckLevel level, L prefix) {
+QList<CheckLine> contrastLines(const SchemeColors& scheme, CheckLevel level,
+                               const QString& prefix) {
     const double minimum = level == CheckLevel::AAA ? kContrastAAA : kContrastAA;
     const L name = level == CheckLevel::AAA ? L("AAA") : L("AA");
     QList<CheckLine> lines;
@@ -37,7 +38,7 @@ std::optional<CheckLevel> CheckLevelNamed(const QString& name) {
 
 QList<CheckLine> SchemeCheckLines(const PageColors& colors, CheckLevel level) {
     const SchemeColors scheme = HolderSchemeColors(colors);
-    QList<CheckLine> lines = contrastLines(scheme, level, L(""));
+    QList<CheckLine> lines = contrastLines(scheme, level, QString());
     lines << CheckLine{LinkDistinctionText(LinkAgainstTextRatio(scheme)), true};
     return lines;
 }
@@ -45,9 +46,7 @@ QList<CheckLine> SchemeCheckLines(const PageColors& colors, CheckLevel level) {
 QList<CheckLine> DarkVariantCheckLines(const PageColors& light, CheckLevel level) {
     const SchemeColors scheme = HolderSchemeColors(light);
     const SchemeColors variant = DarkVariant(scheme);
-    return contrastLines(variant, level,
-                         VariantIsDark(scheme, variant) ? L("Dark variant: ")
-                                                        : L("Light variant: "));
+    return contrastLines(variant, level, VariantNamePrefix(scheme, variant));
 }
 
 bool ReadSchemeFile(FileSystem& files, const QString& path, PageColors* colors, QString* error) {

@@ -222,14 +222,6 @@ private:
     void buildViewMenu();
     ContrastReadout* contrastReadout(ContrastRole role) const;
     const SchemeColors& darkVariant(const SchemeColors& light);
-    // What the window calls the variant shown: the caption of the sample display, the start of
-    // the readouts' names, the swatch's name.
-    struct VariantWords {
-        QString caption;
-        QString prefix;
-        QString swatch;
-    };
-    VariantWords variantWords() const;
 
 public:
     // ---- controls, named as in the window design

@@ -82,7 +82,9 @@ void frmMain::UpdateContrastReadouts() {
     const SchemeColors light = HolderSchemeColors(pageColors());
     const bool dark = mnuDarkVariant->isChecked();
     const SchemeColors shown = dark ? darkVariant(light) : light;
-    const QString prefix = dark ? variantWords().prefix : QString();
+    // A dark scheme's variant is the light one: the words say which the display shows.
+    const bool darkPage = !dark || VariantIsDark(light, shown);
+    const QString prefix = dark ? VariantNamePrefix(light, shown) : QString();
     for (const ReadoutEntry& entry : kReadouts) {
         const SchemeSlot slot = SlotOf(entry.role);
         (this->*entry.readout)->setNamePrefix(prefix);
@@ -93,11 +95,16 @@ void frmMain::UpdateContrastReadouts() {
                         ContrastReadout::FixColors{light[slot], light[SchemeBackground]});
     }
     BGColor->setShownColor(dark ? std::optional(shown[SchemeBackground]) : std::nullopt);
-    // A dark scheme's variant is the light one: the words say which the display shows.
-    Label6->setText(dark ? variantWords().caption : QStringLiteral("HTML Color Display:"));
-    if (const QString name = dark ? variantWords().swatch : QStringLiteral("Background color");
-        name != BGColor->accessibleName())
-        BGColor->setAccessibleName(name);
+    const QString caption = !dark      ? QStringLiteral("HTML Color Display:")
+                            : darkPage ? QStringLiteral("HTML Color Display (dark):")
+                                       : QStringLiteral("HTML Color Display (light):");
+    if (caption != Label6->text())
+        Label6->setText(caption);
+    const QString swatch = !dark      ? QStringLiteral("Background color")
+                           : darkPage ? QStringLiteral("Background color, dark variant")
+                                      : QStringLiteral("Background color, light variant");
+    if (swatch != BGColor->accessibleName())
+        BGColor->setAccessibleName(swatch);
     SampleLabel* const samples[] = {TextColor, LinkColor, VLinkColor, ALinkColor};
     for (std::size_t i = 0; i < std::size(samples); ++i)
         samples[i]->setShownColor(dark ? std::optional(shown[i + 1]) : std::nullopt);
@@ -115,14 +122,6 @@ const SchemeColors& frmMain::darkVariant(const SchemeColors& light) {
 void frmMain::mnuDarkVariant_Click() {
     Label6->resize(twipsToPixels(mnuDarkVariant->isChecked() ? 2535 : 1695), Label6->height());
     UpdateContrastReadouts();
-}
-
-frmMain::VariantWords frmMain::variantWords() const {
-    if (!darkOf_ || VariantIsDark(darkOf_->first, darkOf_->second))
-        return {QStringLiteral("HTML Color Display (dark):"), QStringLiteral("Dark variant: "),
-                QStringLiteral("Background color, dark variant")};
-    return {QStringLiteral("HTML Color Display (light):"), QStringLiteral("Light variant: "),
-            QStringLiteral("Background color, light variant")};
 }
 
 // The fix chooses the readout's target from the list as the user would, then types the hue,
